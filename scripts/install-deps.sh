@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the builds and tests need and this
+# machine lacks. As root it runs apt-get; otherwise it names what to install.
+set -euo pipefail
+
+packages=(
+    cmake g++ make pkg-config
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    clang-14 libclang-rt-14-dev
+    g++-mingw-w64-x86-64-posix
+    wine wine64 xvfb xdotool x11-utils imagemagick
+    fonts-wqy-microhei fonts-wine fonts-dejavu-core
+    locales
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Veltro needs these Debian packages: ${missing[*]}" >&2
+        echo "Install them with: sudo apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Wine takes its ANSI code page from the glibc locale: without zh_CN.UTF-8 it is
+# 1252 and every Chinese text of the program shows as question marks.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Generate the zh_CN.UTF-8 locale: sudo localedef -i zh_CN -c -f UTF-8 zh_CN.UTF-8" >&2
+        exit 1
+    fi
+    localedef -i zh_CN -c -f UTF-8 zh_CN.UTF-8
+fi
