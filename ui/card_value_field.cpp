@@ -1,0 +1,56 @@
+#include "ui/card_value_field.h"
+
+#include "checker/card_value_text.h"
+
+// All four fields are standard edit controls, so they share one previous procedure.
+static WNDPROC previousEditProc;
+
+void InstallCardValueField(HWND edit)
+{
+    previousEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CardValueFieldProc));
+}
+
+bool FieldHoldsCardValue(HWND field)
+{
+    char text[3];
+    GetWindowTextA(field, text, sizeof text);
+    return IsCardValueText(text);
+}
+
+static LRESULT OnFieldChar(HWND field, WPARAM wParam, LPARAM lParam)
+{
+    DWORD selection = static_cast<DWORD>(SendMessageA(field, EM_GETSEL, 0, 0));
+    bool nothingSelected = LOWORD(selection) == HIWORD(selection);
+    signed char ch = static_cast<signed char>(wParam & 0xFF);
+    if (GetWindowTextLengthA(field) > 1 && nothingSelected && ch != '\b') {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    if ((ch < '0' || ch > '9') && ch != '\b')
+        return 0;
+    return CallWindowProcA(previousEditProc, field, WM_CHAR, wParam, lParam);
+}
+
+static LRESULT OnFieldKillFocus(HWND field, WPARAM wParam, LPARAM lParam)
+{
+    if (FieldHoldsCardValue(field)) {
+        CallWindowProcA(previousEditProc, field, WM_KILLFOCUS, wParam, lParam);
+        return 0;
+    }
+    SetFocus(field);
+    SendMessageA(field, EM_SETSEL, 0, -1);
+    return 0;
+}
+
+LRESULT CALLBACK CardValueFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CHAR:
+        return OnFieldChar(field, wParam, lParam);
+    case WM_KILLFOCUS:
+        return OnFieldKillFocus(field, wParam, lParam);
+    default:
+        return CallWindowProcA(previousEditProc, field, message, wParam, lParam);
+    }
+}

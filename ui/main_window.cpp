@@ -1,0 +1,223 @@
+#include "ui/main_window.h"
+
+#include <commctrl.h>
+
+#include "checker/validate.h"
+#include "checker/verdict.h"
+#include "solver/solver.h"
+#include "ui/custom_hand_dialog.h"
+#include "ui/deal_clock.h"
+#include "ui/dealing.h"
+#include "ui/info_dialog.h"
+#include "ui/paint_cards.h"
+#include "ui/program.h"
+#include "ui/res/resource.h"
+#include "ui/solution_list_box.h"
+#include "ui/verdict_dialog.h"
+
+Hand currentHand;
+
+static const char mainClassName[] = "vlx";
+static const UINT_PTR ClockTimer = 1;
+
+static void RegisterMainWindowClass(HINSTANCE instance)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = MainWndProc;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VELTRO));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    windowClass.lpszClassName = mainClassName;
+    RegisterClassA(&windowClass);
+}
+
+static void AppendHelpAboutItems(HWND window)
+{
+    HMENU systemMenu = GetSystemMenu(window, FALSE);
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_HELP, "帮助(&H)...");
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, "关于(&A)...");
+}
+
+HWND CreateMainWindow(HINSTANCE instance, int showCommand)
+{
+    programInstance = instance;
+    RegisterMainWindowClass(instance);
+    HWND window = CreateDialogParamA(instance, mainClassName, nullptr, nullptr, 0);
+    if (!window)
+        return nullptr;
+    ShowWindow(window, showCommand);
+    UpdateWindow(window);
+    AppendHelpAboutItems(window);
+    return window;
+}
+
+void ClearAnswerField(HWND window)
+{
+    HWND answer = GetDlgItem(window, IDC_ANSWER);
+    SendMessageA(answer, EM_SETSEL, 0, -1);
+    SendMessageA(answer, WM_CHAR, '\b', 0);
+}
+
+void TickDealClock(HWND window, int second)
+{
+    char count[16];
+    wsprintfA(count, "%3d", AdvanceDealClock(dealClock, second));
+    SendDlgItemMessageA(window, IDC_CLOCK, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(count));
+}
+
+static void OnTimer(HWND window)
+{
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    TickDealClock(window, now.wSecond);
+}
+
+static void OnCreate(HWND window)
+{
+    DealHand(currentHand);
+    SetTimer(window, ClockTimer, 1000, nullptr);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+}
+
+static void OnPaint(HWND window)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    PaintCards(window, currentHand);
+    EndPaint(window, &paint);
+}
+
+static void ShowVerdict(HWND window, const VerdictText& verdict)
+{
+    DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_VERDICT), window, VerdictDialog,
+                    reinterpret_cast<LPARAM>(&verdict));
+}
+
+static void OnSubmit(HWND window)
+{
+    char answer[MaxAnswerLength + 1];
+    GetDlgItemTextA(window, IDC_ANSWER, answer, sizeof answer);
+    JudgedAnswer judged = JudgeAnswer(answer, currentHand);
+    if (CheckKind(judged.checkResult) == BadCharacter) {
+        int position = CheckPosition(judged.checkResult);
+        SendDlgItemMessageA(window, IDC_ANSWER, EM_SETSEL, position, position + 1);
+    }
+    ShowVerdict(window, judged.verdict);
+    if (judged.judgement == Judgement::Right)
+        SendMessageA(window, WM_COMMAND, IDC_DEAL, 0);
+}
+
+// The deal's state after new cards, whether dealt or typed by the player.
+static void RestartDeal(HWND window)
+{
+    SendDlgItemMessageA(window, IDC_SOLUTION_LIST, LB_RESETCONTENT, 0, 0);
+    EnableWindow(GetDlgItem(window, IDC_SHOW_RESULTS), TRUE);
+}
+
+static void OnDeal(HWND window)
+{
+    DealHand(currentHand);
+    ClearAnswerField(window);
+    RestartDeal(window);
+    SetFocus(window);
+    ResetDealClock();
+    PaintCards(window, currentHand);
+}
+
+static void OnCustomHand(HWND window)
+{
+    if (!DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CUSTOM_HAND), window, CustomHandDialog,
+                         reinterpret_cast<LPARAM>(&currentHand)))
+        return;
+    ResetDealClock();
+    PaintCards(window, currentHand);
+    ClearAnswerField(window);
+    RestartDeal(window);
+}
+
+static void OnShowResults(HWND window)
+{
+    Solver solver;
+    solver.SetHand(currentHand);
+    solver.Search();
+    HWND list = GetDlgItem(window, IDC_SOLUTION_LIST);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    FillSolutionList(solver, list);
+    EnableWindow(GetDlgItem(window, IDC_SHOW_RESULTS), FALSE);
+}
+
+static void OnAnswerChanged(HWND window, HWND answer)
+{
+    EnableWindow(GetDlgItem(window, IDC_SUBMIT), GetWindowTextLengthA(answer) > 0);
+}
+
+static void OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDC_SUBMIT:
+        OnSubmit(window);
+        break;
+    case IDC_CUSTOM_HAND:
+        OnCustomHand(window);
+        break;
+    case IDC_SHOW_RESULTS:
+        OnShowResults(window);
+        break;
+    case IDC_DEAL:
+        OnDeal(window);
+        break;
+    case IDC_CLOSE:
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        break;
+    case IDC_ANSWER:
+        OnAnswerChanged(window, reinterpret_cast<HWND>(lParam));
+        break;
+    }
+}
+
+static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDM_HELP:
+        DialogBoxParamA(programInstance, "help", window, InfoDialog, 0);
+        break;
+    case IDM_ABOUT:
+        DialogBoxParamA(programInstance, "about", window, InfoDialog, 0);
+        break;
+    }
+    return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_DESTROY:
+        KillTimer(window, ClockTimer);
+        PostQuitMessage(0);
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(GetDlgItem(window, IDC_ANSWER));
+        return 0;
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    case WM_COMMAND:
+        OnCommand(window, wParam, lParam);
+        return 0;
+    case WM_SYSCOMMAND:
+        return OnSysCommand(window, wParam, lParam);
+    case WM_TIMER:
+        OnTimer(window);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}

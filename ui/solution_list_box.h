@@ -1,0 +1,9 @@
+#pragma once
+// Puts a search's solution texts into the main window's sorted list box.
+
+#include <windows.h>
+
+#include "solver/solver.h"
+
+// Adds one line per solution, or the single no-solution line; does not empty the box.
+void FillSolutionList(const Solver& solver, HWND listBox);
