@@ -9,7 +9,7 @@ packages=(
     clang-14 libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb xdotool x11-utils imagemagick
-    fonts-wqy-microhei fonts-wine fonts-dejavu-core
+    fonts-wqy-microhei fonts-wine fonts-dejavu-core libfreetype-dev
     locales
 )
 
