@@ -1,14 +1,24 @@
 #pragma once
-// Judging a submitted answer and the two lines the verdict dialog shows for it.
+// Judging a submitted answer and the two lines the verdict dialog shows for it
+// (the windowless part of Part 3.1's Submit).
 
+#include <cstddef>
 #include <cstdint>
 
+#include "checker/validate.h"
 #include "common/types.h"
+
+// Bytes of one verdict line, terminating zero included. The program's texts are
+// GBK in the Windows build, where every line fits in 39 bytes (a test proves it)
+// and the record is the design's 2 x 40 bytes. The native build (CLI, tests)
+// keeps the same texts in UTF-8, where a Chinese character takes 3 bytes instead
+// of 2; its lines get 60 bytes, since 39 bytes of GBK are at most 58 of UTF-8.
+constexpr std::size_t VerdictLineBytes = sizeof("中") == 3 ? 40 : 60;
 
 // Two zero-terminated lines in the program's text encoding (GBK on Windows).
 struct VerdictText {
-    char headline[40];
-    char detail[40];
+    char headline[VerdictLineBytes];
+    char detail[VerdictLineBytes];
 };
 
 enum class Judgement { Right, Wrong, Invalid };
@@ -16,13 +26,22 @@ enum class Judgement { Right, Wrong, Invalid };
 struct JudgedAnswer {
     std::int32_t checkResult;  // 0 when the text was accepted
     float value;               // the evaluated value; meaningful for checkResult 0
-    bool evaluationStopped;    // the accepted text was not well-formed
+    bool evaluationStopped;    // the accepted text was not well-formed (value is NaN)
     Judgement judgement;
     VerdictText verdict;
 };
 
-// The longest answer the window reads: GetWindowTextA into a 30-byte buffer.
-constexpr int MaxAnswerLength = 29;
+// The headlines and details of Part 3.1, in the program's text encoding.
+extern const char RightHeadline[];    // "祝贺你"
+extern const char RightDetail[];      // "开始下一局..."
+extern const char WrongHeadline[];    // "很遗憾！"
+extern const char WrongDetail[];      // "你的答案不正确"
+extern const char InvalidHeadline[];  // "不是合法的表达式!"
 
-// Judges the first MaxAnswerLength bytes of text against the hand, as "提交" does.
+// Judges the first MaxAnswerLength bytes of text against the hand, as "提交"
+// does: validation (Part 2.1), evaluation (Part 2.2) of an accepted text, the
+// tolerance test. Right exactly when the text is accepted, its evaluation did not
+// have to stop, and the value hits the Target. The verdict holds the dialog's two
+// lines, written with bounded formatting; a "%c" of the text's terminating zero
+// ends its line there, as wsprintfA's would.
 JudgedAnswer JudgeAnswer(const char* text, const Hand& hand);

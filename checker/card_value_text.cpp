@@ -1,0 +1,10 @@
+#include "checker/card_value_text.h"
+
+bool IsCardValueText(const char* text)
+{
+    if (text[0] == '\0' || text[1] == '\0')
+        return true;
+    const signed char first = static_cast<signed char>(text[0]);
+    const signed char second = static_cast<signed char>(text[1]);
+    return first < '2' && second < '4';
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The range test of the card value field (Part 3.4), without a window: the
+// custom hand dialog's fields call it on their text when they lose the focus.
+
+// The field reads its text with GetWindowTextA into a 3-byte buffer, so only the
+// first two characters count; this function looks at no more than those. A text
+// whose length (so cut) is not 2 is accepted (the empty text and every single
+// character, "0" included); a two-character text is accepted exactly when its
+// first character is below "2" and its second below "4", compared as signed
+// 8-bit codes. With digits: "00" to "03" and "10" to "13" pass, "04" to "09",
+// "14" to "19" and "20" up are refused.
+bool IsCardValueText(const char* text);

@@ -1,0 +1,252 @@
+// veltro-cli: the command-line companion of the game, built from the same core.
+//
+//   veltro-cli solve A B C D         every solution text in search order
+//   veltro-cli list A B C D          the solution list's lines, sorted by bytes
+//   veltro-cli check A B C D [TEXT...]  judge each TEXT (or each line of stdin)
+//   veltro-cli hands                 the solution count of the 1820 hands
+//
+// Standard output carries nothing but the results; a usage error is one line on
+// standard error and exit status 2.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "checker/verdict.h"
+#include "common/types.h"
+#include "solver/solution_list.h"
+#include "solver/solver.h"
+
+namespace {
+
+constexpr int UsageErrorStatus = 2;
+
+const char UsageText[] =
+    "usage: veltro-cli solve A B C D\n"
+    "       veltro-cli list A B C D\n"
+    "       veltro-cli check A B C D [TEXT...]\n"
+    "       veltro-cli hands\n"
+    "       veltro-cli --help\n"
+    "\n"
+    "A B C D are the card values at hand indexes 0..3, integers 0 to 99.\n"
+    "solve  prints every solution text in search order, one per line.\n"
+    "list   prints the lines of the game's solution list, sorted by bytes\n"
+    "       (or the single line \xE6\xB2\xA1\xE6\x9C\x89\xE7\xAD\x94\xE6\xA1\x88 when there is none).\n"
+    "check  judges each TEXT (without TEXT: each line of standard input) as the\n"
+    "       game's submit does and prints: check result, value (%.9g) or -,\n"
+    "       right/wrong/invalid, and the verdict's two lines joined by \" / \".\n"
+    "hands  prints \"a b c d N\" for each of the 1820 hands 1 <= a <= b <= c <= d <= 13,\n"
+    "       N the number of solutions, then \"1820 hands, K without a solution\".\n";
+
+// A usage error: one line on standard error, nothing on standard output.
+int UsageError(const std::string& message)
+{
+    std::fprintf(stderr, "veltro-cli: %s (try veltro-cli --help)\n", message.c_str());
+    return UsageErrorStatus;
+}
+
+// Shows an argument in an error message: at most 40 bytes, non-printable bytes
+// (control characters, bytes above 0x7E) as \xNN, so the message stays one line.
+std::string Quote(const char* argument)
+{
+    std::string shown = "\"";
+    std::size_t i = 0;
+    for (; argument[i] != '\0' && i < 40; ++i) {
+        unsigned char c = static_cast<unsigned char>(argument[i]);
+        if (c < 0x20 || c > 0x7E || c == '"' || c == '\\') {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
+            shown += escaped;
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    if (argument[i] != '\0')
+        shown += "...";
+    return shown + "\"";
+}
+
+// A hand value: one or more ASCII digits standing for 0..99 (leading zeros allowed).
+bool ParseHandValue(const char* argument, std::int32_t& value)
+{
+    if (argument[0] == '\0')
+        return false;
+    std::uint32_t parsed = 0;
+    for (const char* c = argument; *c != '\0'; ++c) {
+        if (*c < '0' || *c > '9')
+            return false;
+        parsed = parsed * 10u + static_cast<std::uint32_t>(*c - '0');
+        if (parsed > 99)
+            return false;
+    }
+    value = static_cast<std::int32_t>(parsed);
+    return true;
+}
+
+// Reads the hand from argv[2..5]; on failure returns the usage error's message.
+bool ParseHand(int argc, char** argv, Hand& hand, std::string& error)
+{
+    const std::string command = argv[1];
+    if (argc < 6) {
+        error = command + ": expected 4 hand values A B C D, got " + std::to_string(argc - 2);
+        return false;
+    }
+    for (int i = 0; i < 4; ++i) {
+        const char* argument = argv[2 + i];
+        if (!ParseHandValue(argument, hand[static_cast<std::size_t>(i)])) {
+            error = command + ": hand value " + Quote(argument) + " is not an integer from 0 to 99";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> Solve(const Hand& hand)
+{
+    Solver solver;
+    solver.SetHand(hand);
+    solver.Search();
+    return std::move(solver.solutions);
+}
+
+void PrintLine(const std::string& line)
+{
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+int RunSolve(const Hand& hand)
+{
+    for (const std::string& text : Solve(hand))
+        PrintLine(text);
+    return 0;
+}
+
+int RunList(const Hand& hand)
+{
+    Solver solver;
+    solver.SetHand(hand);
+    solver.Search();
+    std::vector<std::string> lines = SolutionListLines(solver);
+    std::sort(lines.begin(), lines.end());  // std::string compares bytes as unsigned char
+    for (const std::string& line : lines)
+        PrintLine(line);
+    return 0;
+}
+
+const char* JudgementName(Judgement judgement)
+{
+    switch (judgement) {
+    case Judgement::Right:
+        return "right";
+    case Judgement::Wrong:
+        return "wrong";
+    default:
+        return "invalid";
+    }
+}
+
+// One output line for one text; the text ends at its first zero byte, as a C
+// string handed to the game would.
+void PrintJudgement(const char* text, const Hand& hand)
+{
+    const JudgedAnswer judged = JudgeAnswer(text, hand);
+    char value[48];
+    if (judged.checkResult == Accepted)
+        std::snprintf(value, sizeof value, "%.9g", static_cast<double>(judged.value));
+    else
+        std::snprintf(value, sizeof value, "-");
+    // Each line of the verdict is shown up to its first zero byte.
+    const std::string headline(judged.verdict.headline,
+                               strnlen(judged.verdict.headline, sizeof judged.verdict.headline));
+    const std::string detail(judged.verdict.detail,
+                             strnlen(judged.verdict.detail, sizeof judged.verdict.detail));
+    std::string line = std::to_string(judged.checkResult);
+    line += '\t';
+    line += value;
+    line += '\t';
+    line += JudgementName(judged.judgement);
+    line += '\t';
+    line += headline;
+    line += " / ";
+    line += detail;
+    PrintLine(line);
+}
+
+int RunCheck(int argc, char** argv, const Hand& hand)
+{
+    if (argc > 6) {
+        for (int i = 6; i < argc; ++i)
+            PrintJudgement(argv[i], hand);
+        return 0;
+    }
+    // Lines of any length; only the "\n" is removed, a "\r" stays in the text.
+    std::string line;
+    while (std::getline(std::cin, line))
+        PrintJudgement(line.c_str(), hand);
+    return 0;
+}
+
+int RunHands()
+{
+    int withoutSolution = 0;
+    int hands = 0;
+    char line[64];
+    for (std::int32_t a = 1; a <= 13; ++a)
+        for (std::int32_t b = a; b <= 13; ++b)
+            for (std::int32_t c = b; c <= 13; ++c)
+                for (std::int32_t d = c; d <= 13; ++d) {
+                    const std::size_t count = Solve(Hand{a, b, c, d}).size();
+                    ++hands;
+                    if (count == 0)
+                        ++withoutSolution;
+                    std::snprintf(line, sizeof line, "%d %d %d %d %zu", a, b, c, d, count);
+                    PrintLine(line);
+                }
+    std::snprintf(line, sizeof line, "%d hands, %d without a solution", hands, withoutSolution);
+    PrintLine(line);
+    return 0;
+}
+
+int Run(int argc, char** argv)
+{
+    if (argc < 2 || (argc == 2 && std::strcmp(argv[1], "--help") == 0)) {
+        std::fputs(UsageText, stdout);
+        return 0;
+    }
+    const std::string command = argv[1];
+    if (command == "--help")
+        return UsageError("--help takes no arguments");
+    if (command == "hands") {
+        if (argc > 2)
+            return UsageError("hands: unexpected argument " + Quote(argv[2]));
+        return RunHands();
+    }
+    if (command == "solve" || command == "list" || command == "check") {
+        Hand hand{};
+        std::string error;
+        if (!ParseHand(argc, argv, hand, error))
+            return UsageError(error);
+        if (command == "check")
+            return RunCheck(argc, argv, hand);
+        if (argc > 6)
+            return UsageError(command + ": unexpected argument " + Quote(argv[6]));
+        return command == "solve" ? RunSolve(hand) : RunList(hand);
+    }
+    return UsageError("unknown command " + Quote(argv[1]));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const int status = Run(argc, argv);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        std::fprintf(stderr, "veltro-cli: cannot write to standard output\n");
+        return UsageErrorStatus;
+    }
+    return status;
+}
