@@ -1,5 +1,5 @@
 #pragma once
-// The range test of the card value field (Part 3.4), without a window: the
+// The range test of the card value field, without a window: the
 // custom hand dialog's fields call it on their text when they lose the focus.
 
 // The field reads its text with GetWindowTextA into a 3-byte buffer, so only the

@@ -1,5 +1,5 @@
 #pragma once
-// Answer evaluation, Part 2.2: operator-precedence evaluation with a value stack
+// Answer evaluation: operator-precedence evaluation with a value stack
 // and an operator stack over the sequences that ValidateAnswer filled.
 
 #include "checker/validate.h"

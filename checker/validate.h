@@ -1,8 +1,8 @@
 #pragma once
-// Answer validation, Part 2.1: one left-to-right pass over the player's text with
+// Answer validation: one left-to-right pass over the player's text with
 // a character-follow table, then the parenthesis count, the number count and the
 // numbers against the Hand. An accepted text is left split into its numbers and
-// its operators for Answer evaluation (Part 2.2).
+// its operators for the evaluation.
 
 #include <cstdint>
 #include <vector>
@@ -50,7 +50,7 @@ constexpr CheckResult MakeCheckResult(int kind, int position)
 // recorded before the fault and are not to be evaluated.
 //
 // The number accumulator is unsigned 32-bit and saturates at 4294967295 (the
-// design's accumulator wraps modulo 2^32, which let "4294967297" read as 1): a
+// old 32-bit accumulator wrapped modulo 2^32, which let "4294967297" read as 1): a
 // number of ten or more digits is recorded and matches no card.
 CheckResult ValidateAnswer(const char* text, NumberSequence& numbers, OperatorSequence& operators,
                            const Hand& hand);

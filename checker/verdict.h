@@ -1,6 +1,6 @@
 #pragma once
 // Judging a submitted answer and the two lines the verdict dialog shows for it
-// (the windowless part of Part 3.1's Submit).
+// (the part of the submit command that needs no window).
 
 #include <cstddef>
 #include <cstdint>
@@ -10,7 +10,7 @@
 
 // Bytes of one verdict line, terminating zero included. The program's texts are
 // GBK in the Windows build, where every line fits in 39 bytes (a test proves it)
-// and the record is the design's 2 x 40 bytes. The native build (CLI, tests)
+// and the record is 2 x 40 bytes. The native build (CLI, tests)
 // keeps the same texts in UTF-8, where a Chinese character takes 3 bytes instead
 // of 2; its lines get 60 bytes, since 39 bytes of GBK are at most 58 of UTF-8.
 constexpr std::size_t VerdictLineBytes = sizeof("中") == 3 ? 40 : 60;
@@ -31,7 +31,7 @@ struct JudgedAnswer {
     VerdictText verdict;
 };
 
-// The headlines and details of Part 3.1, in the program's text encoding.
+// The verdict headlines and details, in the program's text encoding.
 extern const char RightHeadline[];    // "祝贺你"
 extern const char RightDetail[];      // "开始下一局..."
 extern const char WrongHeadline[];    // "很遗憾！"
@@ -39,7 +39,7 @@ extern const char WrongDetail[];      // "你的答案不正确"
 extern const char InvalidHeadline[];  // "不是合法的表达式!"
 
 // Judges the first MaxAnswerLength bytes of text against the hand, as "提交"
-// does: validation (Part 2.1), evaluation (Part 2.2) of an accepted text, the
+// does: validation, evaluation of an accepted text, the
 // tolerance test. Right exactly when the text is accepted, its evaluation did not
 // have to stop, and the value hits the Target. The verdict holds the dialog's two
 // lines, written with bounded formatting; a "%c" of the text's terminating zero

@@ -1,5 +1,5 @@
 #pragma once
-// The portable half of FillSolutionList (Part 1.2): the lines the solution list
+// The portable half of FillSolutionList: the lines the solution list
 // box receives. The Windows wrapper sends each as LB_ADDSTRING.
 
 #include <string>

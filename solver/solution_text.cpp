@@ -1,5 +1,5 @@
-// BuildSolutionText, Part 1.2: the display text of a solution, with the
-// parentheses of the design's fixed table.
+// BuildSolutionText: the display text of a solution, with the parentheses
+// of a fixed table rather than a general minimal bracketing.
 
 #include <charconv>
 
@@ -24,7 +24,7 @@ struct Placement {
     unsigned char close[4];
 };
 
-// The ten placements of the design, as pairs (i, j): "(" before value i, ")" after value j.
+// The ten bracket placements, as pairs (i, j): "(" before value i, ")" after value j.
 constexpr Placement None{{0, 0, 0, 0}, {0, 0, 0, 0}};
 constexpr Placement P01{{1, 0, 0, 0}, {0, 1, 0, 0}};
 constexpr Placement P02{{1, 0, 0, 0}, {0, 0, 1, 0}};
@@ -36,7 +36,7 @@ constexpr Placement P02_12{{1, 1, 0, 0}, {0, 0, 2, 0}};
 constexpr Placement P13_12{{0, 2, 0, 0}, {0, 0, 1, 1}};
 constexpr Placement P13_23{{0, 1, 1, 0}, {0, 0, 0, 2}};
 
-// The decision rules of Part 1.2, in the design's order.
+// The rules that pick a placement, taken in this order.
 const Placement& ChoosePlacement(int shape, char p, char q, char r)
 {
     switch (shape) {
@@ -77,7 +77,7 @@ const Placement& ChoosePlacement(int shape, char p, char q, char r)
     }
 }
 
-// Values 0..99 as the design writes them (tens digit if above 9, then units);
+// Values 0..99 as the list shows them (tens digit if above 9, then units);
 // any other value, which no hand of the game holds, in plain decimal.
 void AppendValue(std::string& text, std::int32_t value)
 {

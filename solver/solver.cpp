@@ -92,7 +92,7 @@ int Solver::FindShape() const
     const char q = ops[1];
     const char r = ops[2];
 
-    // Each shape computes exactly the operations of the design's table; a
+    // Each shape computes exactly the operations of its bracketing; a
     // sub-expression shared by two shapes is computed once (the operations are
     // pure, so the values are the same).
     const float ab = Combine(a, b, p);

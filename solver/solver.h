@@ -1,8 +1,8 @@
 #pragma once
-// The puzzle solver of Part 1.1: an exhaustive, blind search over every
+// The puzzle solver: an exhaustive, blind search over every
 // arrangement of the four values, every operator triple and five bracketings, in
 // IEEE 754 single precision, with each solution turned into its display text
-// (Part 1.2, solution_text.cpp).
+// (solution_text.cpp).
 
 #include <array>
 #include <cstdint>
@@ -17,7 +17,7 @@ constexpr float DivisionByZeroResult = -1000000.0f;
 
 class Solver {
 public:
-    // The fields, in the design's order and with its names.
+    // Public, so that the text table can be tested shape by shape.
     std::array<std::int32_t, 4> values{};  // the Hand passed to SetHand, index 0..3
     std::array<std::int32_t, 4> order{};   // order[k]: the value at position k of the expression
     std::array<char, 3> ops{};             // ops[0] between positions 0 and 1, and so on
@@ -50,6 +50,6 @@ public:
     static float Combine(float x, float y, char op);
 
     // Appends the display text of the current solution (order, ops, shape) to
-    // `text` (Part 1.2).
+    // `text`.
     void BuildSolutionText();
 };

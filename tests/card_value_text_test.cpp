@@ -1,4 +1,4 @@
-// Part 3.4: IsCardValueText, the range test of the card value field.
+// IsCardValueText, the range test of the card value field.
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ TEST(IsCardValueText, TwoDigitTexts)
     }
 }
 
-TEST(IsCardValueText, DesignExamples)
+TEST(IsCardValueText, AcceptsExactlyTheCardValues)
 {
     for (const char* refused : {"14", "05", "20", "99", "19", "04"})
         EXPECT_FALSE(IsCardValueText(refused)) << refused;

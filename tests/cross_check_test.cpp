@@ -1,5 +1,5 @@
 // The solver and the checker agree: every solution text of every hand 1..13 is
-// accepted against its hand and judged right, because each pattern of Part 1.2,
+// accepted against its hand and judged right, because each pattern of the text table,
 // read with the usual rules, performs the shape's operations in the shape's
 // order, so even the single-precision value is the same.
 

@@ -1,5 +1,5 @@
-// Part 2.2: EvaluateAnswer, ComparePriority, ApplyOperator; the values of the
-// design, single precision included, and the texts that are not well-formed.
+// EvaluateAnswer, ComparePriority, ApplyOperator: values, single precision
+// included, and the texts that are not well-formed.
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ struct ValueCase {
     float value;
 };
 
-TEST(EvaluateAnswer, DesignValues)
+TEST(EvaluateAnswer, ComputesTheValueOfWellFormedTexts)
 {
     const Hand h3388 = {3, 3, 8, 8};
     const Hand h121212 = {1, 2, 12, 12};
@@ -90,7 +90,7 @@ TEST(EvaluateAnswer, SinglePrecisionValues)
     EXPECT_EQ(c.value, 24.0f + step);  // 24.000002
     EXPECT_FALSE(HitsTarget(c.value));
 
-    // The intermediates the design names.
+    // The intermediates, step by step.
     EXPECT_EQ(ApplyOperator(8.0f, 3.0f, '/'), 2.6666667f);
     EXPECT_EQ(ApplyOperator(3.0f, 2.6666667f, '-'), 0.33333325f);
     EXPECT_EQ(ApplyOperator(5.0f, 3.0f, '/'), 1.6666666f);

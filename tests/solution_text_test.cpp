@@ -1,4 +1,4 @@
-// Part 1.2: BuildSolutionText, the parenthesis table in every row and shape.
+// BuildSolutionText: the parenthesis table in every row and shape.
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-// The design's table, rows by the levels of p q r, columns shapes 1..5.
+// The table, rows by the levels of p q r, columns shapes 1..5.
 struct TableRow {
     const char* levels;
     const char* patterns[5];
@@ -127,7 +127,7 @@ std::size_t CountOf(const std::vector<std::string>& texts, const std::string& te
     return static_cast<std::size_t>(std::count(texts.begin(), texts.end(), text));
 }
 
-TEST(SolutionText, DesignExamples)
+TEST(SolutionText, WritesTheKnownSolutionsOfRealHands)
 {
     EXPECT_GT(CountOf(Solve(Hand{1, 1, 2, 7}), "(1+2)*(1+7)"), 0u);
     EXPECT_GT(CountOf(Solve(Hand{1, 1, 3, 8}), "(1-(1-3))*8"), 0u);

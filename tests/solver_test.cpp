@@ -1,4 +1,4 @@
-// Part 1.1: the search, its order and its single-precision arithmetic.
+// The search, its order and its single-precision arithmetic.
 
 #include <gtest/gtest.h>
 
@@ -175,7 +175,7 @@ TEST(Solver, CombineRoundsToSinglePrecision)
     EXPECT_EQ(Solver::Combine(0.0f, 0.0f, '/'), -1000000.0f);
 }
 
-// The single-precision misses of the design: 8/(3-8/3) is 24 + 3 * 2^-19 and
+// The single-precision misses: 8/(3-8/3) is 24 + 3 * 2^-19 and
 // 4/(1-5/6) is 24 - 2^-19.
 TEST(Solver, SinglePrecisionMisses)
 {

@@ -1,4 +1,4 @@
-// Part 2.1: ValidateAnswer, every CheckResult kind and position of the design's
+// ValidateAnswer, every CheckResult kind and position of the
 // examples, the sequences it leaves, and the mended accumulator.
 
 #include <gtest/gtest.h>
@@ -47,7 +47,7 @@ TEST(CheckResult, Helpers)
     EXPECT_EQ(CheckPosition(4), 0);
 }
 
-TEST(ValidateAnswer, DesignExamples)
+TEST(ValidateAnswer, ReportsTheFirstFaultOfEachExample)
 {
     const std::string tab = "1\t+2+3+4";
     const Case cases[] = {
@@ -144,7 +144,7 @@ TEST(ValidateAnswer, NoEndMarkerAfterAFault)
     EXPECT_EQ(numbers.size(), 4u);
 }
 
-// The mended fault: the design's accumulator wraps modulo 2^32, which made
+// The mended fault: the old 32-bit accumulator wrapped modulo 2^32, which made
 // "4294967297" read as 1; it now saturates and matches no card.
 TEST(ValidateAnswer, AccumulatorSaturates)
 {

@@ -1,4 +1,4 @@
-// The windowless part of Part 3.1's Submit: JudgeAnswer and the verdict texts,
+// The part of the submit command that needs no window: JudgeAnswer and the verdict texts,
 // byte for byte, and the proof that every text fits its 40-byte GBK field.
 
 #include <gtest/gtest.h>
