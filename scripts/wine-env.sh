@@ -1,0 +1,71 @@
+# Sourced by the Wine test run, the play command and the screenshot tool: starts a
+# private Xvfb and a persistent wineserver on the project's own prefix, and stops
+# both (by process id) in veltro_wine_stop. Callers trap EXIT to call it.
+
+veltro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+export WINEPREFIX="${VELTRO_WINEPREFIX:-$veltro_root/build/wineprefix}"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko: their installers would ask on a fresh prefix.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine takes its ANSI code page (936, GBK) from the locale.
+export LANG=zh_CN.UTF-8
+export LC_ALL=zh_CN.UTF-8
+
+veltro_xvfb_pid=""
+veltro_wineserver_pid=""
+
+# Starts Xvfb on a display it picks itself and exports DISPLAY once it is ready.
+veltro_start_xvfb() {
+    local fifo
+    fifo="$(mktemp -u)"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    veltro_xvfb_pid=$!
+    local display=""
+    read -r display <"$fifo" || true
+    rm -f "$fifo"
+    if [ -z "$display" ]; then
+        echo "Xvfb did not start" >&2
+        return 1
+    fi
+    export DISPLAY=":$display"
+}
+
+# Creates the prefix on first use; without a window manager, Managed=N spares
+# every hidden or destroyed top-level window a two-second wait.
+veltro_prepare_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Creating the Wine prefix $WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+    fi
+    if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    fi
+}
+
+veltro_wine_start() {
+    veltro_start_xvfb || return 1
+    mkdir -p "$WINEPREFIX"
+    wineserver -f -p &
+    veltro_wineserver_pid=$!
+    veltro_prepare_prefix
+    # Wine's background services inherit the output of the wine call that starts
+    # them; started here on /dev/null they cannot hold a caller's pipe open.
+    wine wineboot </dev/null >/dev/null 2>&1
+}
+
+veltro_wine_stop() {
+    if [ -n "$veltro_wineserver_pid" ]; then
+        wineserver -k 2>/dev/null || true
+        kill "$veltro_wineserver_pid" 2>/dev/null || true
+        wait "$veltro_wineserver_pid" 2>/dev/null || true
+        veltro_wineserver_pid=""
+    fi
+    if [ -n "$veltro_xvfb_pid" ]; then
+        kill "$veltro_xvfb_pid" 2>/dev/null || true
+        wait "$veltro_xvfb_pid" 2>/dev/null || true
+        veltro_xvfb_pid=""
+    fi
+}

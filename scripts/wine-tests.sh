@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Cross-builds Veltro.exe and its window tests and runs the tests in-process under
+# Wine, on a private Xvfb display and Wine prefix that are stopped again on exit.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+source scripts/wine-env.sh
+trap veltro_wine_stop EXIT
+veltro_wine_start
+
+status=0
+for test in build/windows/bin/veltro-ui-tests.exe; do
+    echo "== wine $test"
+    wine "$test" --gtest_color=no || status=1
+done
+exit $status

@@ -1,0 +1,35 @@
+#include "ui/paint_cards.h"
+
+#include "ui/program.h"
+#include "ui/res/resource.h"
+
+// Values outside 1..13 have no face; checked before the id is formed, because
+// MAKEINTRESOURCE keeps only 16 bits and 65537 would otherwise load the ace.
+static HBITMAP LoadCardFace(std::int32_t value)
+{
+    if (value < 1 || value > 13)
+        return nullptr;
+    return LoadBitmapA(programInstance, MAKEINTRESOURCEA(static_cast<WORD>(value + IDB_CARD_BASE)));
+}
+
+static void PaintCardFace(HDC windowDC, HDC memoryDC, std::int32_t value, POINT at)
+{
+    HBITMAP face = LoadCardFace(value);
+    // Copying from the memory context without a face would smear its default 1x1 bitmap over the square.
+    if (!face)
+        return;
+    HGDIOBJ previous = SelectObject(memoryDC, face);
+    StretchBlt(windowDC, at.x, at.y, CardFaceSize, CardFaceSize, memoryDC, 0, 0, CardFaceSize, CardFaceSize, SRCCOPY);
+    SelectObject(memoryDC, previous);
+    DeleteObject(face);
+}
+
+void PaintCards(HWND window, const Hand& hand)
+{
+    HDC windowDC = GetDC(window);
+    HDC memoryDC = CreateCompatibleDC(windowDC);
+    for (size_t i = 0; i < hand.size(); ++i)
+        PaintCardFace(windowDC, memoryDC, hand[i], CardFacePositions[i]);
+    ReleaseDC(window, windowDC);
+    DeleteDC(memoryDC);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Draws the four card faces of a Hand into the upper-left area of the main window.
+
+#include <windows.h>
+
+#include "common/types.h"
+
+constexpr int CardFaceSize = 80;
+
+// Top-left corner of each card's square in client pixels, by Hand index.
+constexpr POINT CardFacePositions[4] = {{13, 13}, {113, 13}, {13, 113}, {113, 113}};
+
+// Paints with a device context of its own, so it works inside and outside WM_PAINT.
+// A value without a face (outside 1..13) leaves its square as it was.
+void PaintCards(HWND window, const Hand& hand);

@@ -1,0 +1,3 @@
+#include "ui/program.h"
+
+HINSTANCE programInstance;

@@ -1,0 +1,55 @@
+#include "ui/verdict_dialog.h"
+
+#include <commctrl.h>
+
+#include "checker/verdict.h"
+#include "ui/res/resource.h"
+
+static const UINT_PTR VerdictTimer = 2;
+static const UINT VerdictTimerPeriod = 10;
+
+// Program-wide: only one verdict is open at a time, the dialog being modal.
+static int verdictTicks;
+static HWND verdictBar;
+
+// Shows at most 39 bytes of each line, even if a caller left a field unterminated.
+static void ShowLine(HWND dialog, int id, const char (&line)[40])
+{
+    char shown[sizeof line];
+    lstrcpynA(shown, line, sizeof shown);
+    SetDlgItemTextA(dialog, id, shown);
+}
+
+static void StartVerdict(HWND dialog, const VerdictText* verdict)
+{
+    SetTimer(dialog, VerdictTimer, VerdictTimerPeriod, nullptr);
+    verdictTicks = 0;
+    ShowLine(dialog, IDC_VERDICT_HEAD, verdict->headline);
+    ShowLine(dialog, IDC_VERDICT_DETAIL, verdict->detail);
+    verdictBar = GetDlgItem(dialog, IDC_VERDICT_BAR);
+    SendMessageA(verdictBar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    SendMessageA(verdictBar, PBM_SETPOS, 0, 0);
+}
+
+static void AdvanceBar(HWND dialog)
+{
+    ++verdictTicks;
+    SendMessageA(verdictBar, PBM_SETPOS, static_cast<WPARAM>(verdictTicks - 1), 0);
+    if (verdictTicks == VerdictTicks) {
+        EndDialog(dialog, 1);
+        KillTimer(dialog, VerdictTimer);
+    }
+}
+
+INT_PTR CALLBACK VerdictDialog(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        StartVerdict(dialog, reinterpret_cast<const VerdictText*>(lParam));
+        return 1;
+    case WM_TIMER:
+        AdvanceBar(dialog);
+        return 1;
+    }
+    return 0;
+}
