@@ -24,6 +24,8 @@ struct InfoRun {
 
 InfoRun* currentRun;
 const UINT_PTR ScriptTimer = 99;
+const int MaxWaits = 500;  // five seconds of 10 ms ticks, so that a box that never shows cannot hang the run
+int waits;
 
 BOOL CALLBACK CollectControl(HWND control, LPARAM lParam)
 {
@@ -37,8 +39,11 @@ BOOL CALLBACK CollectControl(HWND control, LPARAM lParam)
 // Acts once the box is on screen: the dialog manager shows it only when its loop is idle.
 void ReadAndClose(HWND dialog)
 {
-    if (!IsWindowVisible(dialog))
+    if (!IsWindowVisible(dialog)) {
+        if (++waits == MaxWaits)
+            EndDialog(dialog, -1);
         return;
+    }
     KillTimer(dialog, ScriptTimer);
     currentRun->shown = true;
     EnumChildWindows(dialog, CollectControl, reinterpret_cast<LPARAM>(currentRun));
@@ -50,8 +55,10 @@ void ReadAndClose(HWND dialog)
 
 INT_PTR CALLBACK WatchedInfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        waits = 0;
         SetTimer(dialog, ScriptTimer, 10, nullptr);
+    }
     if (message == WM_TIMER && wParam == ScriptTimer) {
         ReadAndClose(dialog);
         return 1;
