@@ -118,8 +118,8 @@ std::string Hex(const std::string& bytes)
 {
     std::string hex;
     char digits[4];
-    for (unsigned char byte : bytes) {
-        std::snprintf(digits, sizeof digits, "%02x ", byte);
+    for (unsigned char value : bytes) {
+        std::snprintf(digits, sizeof digits, "%02x ", value);
         hex += digits;
     }
     return hex;
