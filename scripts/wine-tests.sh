@@ -9,6 +9,7 @@ cmake --build --preset windows
 
 source scripts/wine-env.sh
 trap veltro_wine_stop EXIT
+trap "exit 130" INT TERM
 veltro_wine_start
 
 status=0

@@ -14,6 +14,7 @@ mkdir -p "$pictures" docs/screenshots
 
 source scripts/wine-env.sh
 trap veltro_wine_stop EXIT
+trap "exit 130" INT TERM
 veltro_wine_start
 
 (cd "$pictures" && wine "$root/build/windows/bin/veltro-screens.exe")

@@ -102,15 +102,47 @@ TEST(Resources, TheTestProgramHoldsTheInventory)
 }
 
 #ifdef VELTRO_EXE_NAME
-TEST(Resources, VeltroExeHoldsTheInventory)
+// The program is built beside the tests.
+std::string VeltroExePath()
 {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string program(path);
-    program = program.substr(0, program.find_last_of("\\/") + 1) + VELTRO_EXE_NAME;
-    HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(nullptr, module) << program;
+    const std::string tests(path);
+    return tests.substr(0, tests.find_last_of("\\/") + 1) + VELTRO_EXE_NAME;
+}
+
+TEST(Resources, VeltroExeHoldsTheInventory)
+{
+    HMODULE module = LoadLibraryExA(VeltroExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, module) << VeltroExePath();
     ExpectTheInventory(module);
+    FreeLibrary(module);
+}
+
+TEST(VeltroExe, IsA64BitGuiProgramThatNeedsOnlyWindowsOwnDlls)
+{
+    HMODULE module = LoadLibraryExA(VeltroExePath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(nullptr, module) << VeltroExePath();
+    const auto base = reinterpret_cast<const std::uint8_t*>(module);
+    const auto dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + dos->e_lfanew);
+    EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, nt->FileHeader.Machine);
+    EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, nt->OptionalHeader.Subsystem);
+
+    std::set<std::string> imported;
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    for (auto entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); entry->Name; ++entry) {
+        std::string name(reinterpret_cast<const char*>(base + entry->Name));
+        CharUpperA(name.data());
+        imported.insert(name);
+    }
+    const std::set<std::string> windowsOwn = {"COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"};
+    std::set<std::string> others;
+    for (const std::string& name : imported)
+        if (!windowsOwn.count(name))
+            others.insert(name);
+    EXPECT_EQ(std::set<std::string>{}, others) << "DLLs that do not come with Windows";
+    EXPECT_EQ(1u, imported.count("COMCTL32.DLL")) << "the progress bar's class comes from comctl32";
     FreeLibrary(module);
 }
 #endif
