@@ -2,11 +2,12 @@
 # GBK (code page 936) in the Windows build, where the ANSI calls read them.
 
 if(MSVC)
-    add_compile_options(/W4 /WX /permissive- /source-charset:utf-8 /execution-charset:.936)
+    add_compile_options($<$<COMPILE_LANGUAGE:CXX>:/W4> $<$<COMPILE_LANGUAGE:CXX>:/WX> $<$<COMPILE_LANGUAGE:CXX>:/permissive->
+                        $<$<COMPILE_LANGUAGE:CXX>:/source-charset:utf-8> $<$<COMPILE_LANGUAGE:CXX>:/execution-charset:.936>)
 else()
-    add_compile_options(-Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wno-sign-conversion -Werror)
+    add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-Wpedantic;-Wshadow;-Wconversion;-Wno-sign-conversion;-Werror>")
     if(WIN32)
-        add_compile_options(-finput-charset=UTF-8 -fexec-charset=GBK)
+        add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8;-fexec-charset=GBK>")
     endif()
 endif()
 

@@ -13,8 +13,8 @@ trap "exit 130" INT TERM
 veltro_wine_start
 
 status=0
-for test in build/windows/bin/veltro-ui-tests.exe; do
-    echo "== wine $test"
-    wine "$test" --gtest_color=no || status=1
-done
+echo "== wine veltro-ui-tests.exe"
+wine build/windows/bin/veltro-ui-tests.exe --gtest_color=no || status=1
+echo "== wine veltro-play-through.exe (Veltro.exe played from a second process)"
+(cd build/windows/bin && wine veltro-play-through.exe Veltro.exe) || status=1
 exit $status

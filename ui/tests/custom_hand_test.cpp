@@ -133,14 +133,14 @@ TEST_F(CustomHandTest, FieldTakesAtMostTwoDigits)
         HWND field = Field(dialog, 0);
         Enter(field);
         TypeText(field, "13");
-        afterTwo = WindowText(field);
+        afterTwo = ControlText(field);
         TypeText(field, "5");
-        afterThird = WindowText(field);
+        afterThird = ControlText(field);
         TypeText(field, "a");
-        afterLetter = WindowText(field);
+        afterLetter = ControlText(field);
         SendMessageA(field, EM_SETSEL, 0, -1);
         TypeText(field, "7");
-        afterReplace = WindowText(field);
+        afterReplace = ControlText(field);
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
     EXPECT_EQ("13", afterTwo);
@@ -157,7 +157,7 @@ TEST_F(CustomHandTest, FieldDropsNonDigitsAndKeepsBackspace)
         Enter(field);
         TypeText(field, "a-1 .2");
         TypeText(field, "\b");
-        text = WindowText(field);
+        text = ControlText(field);
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
     EXPECT_EQ("1", text);
@@ -235,9 +235,9 @@ TEST_F(SystemMenuTest, SystemMenuHoldsHelpAndAbout)
     ASSERT_GE(count, 3);
     char text[64] = "";
     GetMenuStringA(menu, IDM_HELP, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_EQ(Hex("\xb0\xef\xd6\xfa(&H)..."), Hex(text));
+    EXPECT_EQ(BytesInHex("\xb0\xef\xd6\xfa(&H)..."), BytesInHex(text));
     GetMenuStringA(menu, IDM_ABOUT, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_EQ(Hex("\xb9\xd8\xd3\xda(&A)..."), Hex(text));
+    EXPECT_EQ(BytesInHex("\xb9\xd8\xd3\xda(&A)..."), BytesInHex(text));
     EXPECT_EQ(static_cast<UINT>(IDM_ABOUT), GetMenuItemID(menu, count - 1));
     EXPECT_EQ(static_cast<UINT>(IDM_HELP), GetMenuItemID(menu, count - 2));
 }

@@ -24,7 +24,7 @@ protected:
     void TearDown() override;
 
     HWND Item(int id) const { return GetDlgItem(window, id); }
-    std::string ItemText(int id) const { return WindowText(Item(id)); }
+    std::string ItemText(int id) const { return ControlText(Item(id)); }
     bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     void Command(int id) { SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0); }
 

@@ -139,8 +139,8 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictAndSelectsABadCharacter)
         Verdict verdict = Submit();
 
         ASSERT_TRUE(verdict.shown) << c.answer;
-        EXPECT_EQ(Hex(c.headline), Hex(verdict.headline)) << c.answer;
-        EXPECT_EQ(Hex(c.detail), Hex(verdict.detail)) << c.answer;
+        EXPECT_EQ(BytesInHex(c.headline), BytesInHex(verdict.headline)) << c.answer;
+        EXPECT_EQ(BytesInHex(c.detail), BytesInHex(verdict.detail)) << c.answer;
         EXPECT_EQ(c.answer, ItemText(IDC_ANSWER));
         EXPECT_TRUE(Enabled(IDC_SUBMIT)) << c.answer;
         EXPECT_EQ((Hand{3, 3, 8, 8}), currentHand) << c.answer;
@@ -159,8 +159,8 @@ TEST_F(MainWindowTest, RightAnswerCongratulatesAndDealsAgain)
 
     Verdict verdict = Submit();
 
-    EXPECT_EQ(Hex(Congratulations), Hex(verdict.headline));
-    EXPECT_EQ(Hex(NextDeal), Hex(verdict.detail));
+    EXPECT_EQ(BytesInHex(Congratulations), BytesInHex(verdict.headline));
+    EXPECT_EQ(BytesInHex(NextDeal), BytesInHex(verdict.detail));
     EXPECT_EQ("", ItemText(IDC_ANSWER));
     EXPECT_FALSE(Enabled(IDC_SUBMIT));
     EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, AnswerIsJudgedByItsFirst29Characters)
     currentHand = {1, 2, 3, 4};
     // Twenty-two spaces fill the text to 29 characters; the fault lies beyond.
     TypeAnswer("1*2*3*4                      +a");
-    EXPECT_EQ(Hex(Congratulations), Hex(Submit().headline));
+    EXPECT_EQ(BytesInHex(Congratulations), BytesInHex(Submit().headline));
 
     // Pasted rather than typed: 10,000 keystrokes would only slow the test.
     for (size_t length : {30, 100, 10000}) {
@@ -181,13 +181,13 @@ TEST_F(MainWindowTest, AnswerIsJudgedByItsFirst29Characters)
         std::string longAnswer(length, '?');
         longAnswer.replace(0, 29, "(1+2+3)*4                    ");
         SetWindowTextA(Item(IDC_ANSWER), longAnswer.c_str());
-        EXPECT_EQ(Hex(Congratulations), Hex(Submit().headline)) << length << " characters";
+        EXPECT_EQ(BytesInHex(Congratulations), BytesInHex(Submit().headline)) << length << " characters";
     }
 
     currentHand = {1, 2, 3, 4};
     TypeAnswer("1*2*3                       *4");
     Verdict verdict = Submit();
-    EXPECT_EQ(Hex(NotAnExpression), Hex(verdict.headline));
+    EXPECT_EQ(BytesInHex(NotAnExpression), BytesInHex(verdict.headline));
     EXPECT_EQ("* 不能作为最后一个字符", verdict.detail);
 }
 
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, ShowResultsForAHandWithoutSolutionShowsOneLine)
         Command(IDC_SHOW_RESULTS);
         std::vector<std::string> lines = ListLines();
         ASSERT_EQ(1u, lines.size());
-        EXPECT_EQ(Hex(NoSolution), Hex(lines[0]));
+        EXPECT_EQ(BytesInHex(NoSolution), BytesInHex(lines[0]));
     }
 }
 

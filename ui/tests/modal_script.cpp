@@ -1,7 +1,5 @@
 #include "ui/tests/modal_script.h"
 
-#include <cstdio>
-
 namespace {
 
 const char probeClassName[] = "VeltroModalProbe";
@@ -83,16 +81,9 @@ LRESULT CALLBACK ModalScript::ProbeProc(HWND probe, UINT message, WPARAM wParam,
     return 0;
 }
 
-std::string WindowText(HWND window)
-{
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 std::string DialogItemText(HWND dialog, int id)
 {
-    return WindowText(GetDlgItem(dialog, id));
+    return ControlText(GetDlgItem(dialog, id));
 }
 
 void TypeText(HWND control, const char* text)
@@ -112,15 +103,4 @@ void PumpPendingMessages()
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-}
-
-std::string Hex(const std::string& bytes)
-{
-    std::string hex;
-    char digits[4];
-    for (unsigned char value : bytes) {
-        std::snprintf(digits, sizeof digits, "%02x ", value);
-        hex += digits;
-    }
-    return hex;
 }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/tests/control_text.h"
+
 class ModalScript {
 public:
     using Step = std::function<void(HWND dialog)>;
@@ -35,7 +37,6 @@ private:
 // The open dialog (class "#32770") of this thread, or nullptr.
 HWND FindOpenDialog();
 
-std::string WindowText(HWND window);
 std::string DialogItemText(HWND dialog, int id);
 
 // Types the characters into the control as the keyboard's WM_CHAR messages would.
@@ -43,6 +44,3 @@ void TypeText(HWND control, const char* text);
 
 // Handles everything already queued for this thread, without waiting for more.
 void PumpPendingMessages();
-
-// Shows bytes as hex so that GBK texts compare readably in failure messages.
-std::string Hex(const std::string& bytes);
