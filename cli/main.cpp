@@ -187,6 +187,11 @@ int RunCheck(int argc, char** argv, const Hand& hand)
     std::string line;
     while (std::getline(std::cin, line))
         PrintJudgement(line.c_str(), hand);
+    // A failed read is not the end of the input: say so rather than exit 0.
+    if (std::cin.bad() || std::ferror(stdin)) {
+        std::fprintf(stderr, "veltro-cli: cannot read standard input\n");
+        return UsageErrorStatus;
+    }
     return 0;
 }
 

@@ -38,9 +38,10 @@ std::string ReadFile(const std::string& path)
 }
 
 // Runs veltro-cli without a shell, so that no argument is limited or reinterpreted.
-// Standard output goes to `outPath` when given (e.g. /dev/full), else to a file.
+// Standard output goes to `outPath` when given (e.g. /dev/full), else to a file;
+// standard input comes from `inPath` when given, else from `input`.
 CliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
-           const std::string& outPath = "")
+           const std::string& outPath = "", const std::string& inPath = "")
 {
     char pattern[] = "/tmp/veltro-hostile-XXXXXX";
     const char* made = mkdtemp(pattern);
@@ -49,8 +50,10 @@ CliRun RunCli(const std::vector<std::string>& arguments, const std::string& inpu
         return {-1, "", ""};
     }
     const std::string dir = made;
-    const std::string in = dir + "/in", out = outPath.empty() ? dir + "/out" : outPath, err = dir + "/err";
-    std::ofstream(in, std::ios::binary) << input;
+    const std::string in = inPath.empty() ? dir + "/in" : inPath;
+    const std::string out = outPath.empty() ? dir + "/out" : outPath, err = dir + "/err";
+    if (inPath.empty())
+        std::ofstream(in, std::ios::binary) << input;
 
     std::vector<std::string> words = {VELTRO_CLI_PATH};
     words.insert(words.end(), arguments.begin(), arguments.end());
@@ -75,7 +78,7 @@ CliRun RunCli(const std::vector<std::string>& arguments, const std::string& inpu
     if (outPath.empty())
         run.out = ReadFile(out);
     run.err = ReadFile(err);
-    for (const std::string& path : {in, dir + "/out", err})
+    for (const std::string& path : {dir + "/in", dir + "/out", err})
         std::remove(path.c_str());
     rmdir(dir.c_str());
     return run;
@@ -172,6 +175,15 @@ TEST(CliHostile, UnwritableStandardOutputIsAnError)
         EXPECT_EQ(2, run.status) << Shown(arguments);
         EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << Shown(arguments) << ": " << run.err;
     }
+}
+
+// A directory as standard input cannot be read: that is an error, not an empty input.
+TEST(CliHostile, UnreadableStandardInputIsAnError)
+{
+    const CliRun run = RunCli({"check", "1", "2", "3", "4"}, "", "", "/");
+    EXPECT_EQ(2, run.status);
+    EXPECT_EQ("", run.out);
+    EXPECT_EQ(1, std::count(run.err.begin(), run.err.end(), '\n')) << run.err;
 }
 
 // The same texts given as arguments and as lines of standard input give the same
