@@ -10,13 +10,11 @@
 
 namespace {
 
-// The table, rows by the levels of p q r, columns shapes 1..5.
-struct TableRow {
+// Rows by the levels of p q r (L for + -, H for * /), columns shapes 1..5.
+const struct {
     const char* levels;
     const char* patterns[5];
-};
-
-const TableRow Table[] = {
+} Table[] = {
     {"LLL", {"a p b q c r d", "a p b q (c r d)", "a p (b q c) r d", "a p (b q c r d)", "a p (b q (c r d))"}},
     {"LLH", {"(a p b q c) r d", "a p b q c r d", "(a p (b q c)) r d", "a p (b q c) r d", "a p (b q c r d)"}},
     {"LHL", {"(a p b) q c r d", "(a p b) q (c r d)", "a p b q c r d", "a p (b q c r d)", "a p (b q (c r d))"}},
@@ -28,122 +26,72 @@ const TableRow Table[] = {
 };
 
 // The pattern with its letters replaced and its spaces dropped.
-std::string Expand(const char* pattern, const std::string (&values)[4], const char (&ops)[3])
+std::string Expand(const char* pattern, const std::string (&values)[4], const std::array<char, 3>& ops)
 {
     std::string text;
     for (const char* c = pattern; *c != '\0'; ++c) {
-        switch (*c) {
-        case ' ':
-            break;
-        case 'a':
-        case 'b':
-        case 'c':
-        case 'd':
+        if (*c >= 'a' && *c <= 'd')
             text += values[*c - 'a'];
-            break;
-        case 'p':
-        case 'q':
-        case 'r':
-            text += ops[*c - 'p'];
-            break;
-        default:
+        else if (*c >= 'p' && *c <= 'r')
+            text += ops[static_cast<std::size_t>(*c - 'p')];
+        else if (*c != ' ')
             text += *c;
-        }
     }
     return text;
 }
 
-std::string Build(const std::array<std::int32_t, 4>& order, const char (&ops)[3], int shape)
+std::string Build(const std::array<std::int32_t, 4>& order, const std::array<char, 3>& ops, int shape)
 {
     Solver solver;
     solver.order = order;
-    solver.ops = {ops[0], ops[1], ops[2]};
+    solver.ops = ops;
     solver.shape = shape;
     solver.BuildSolutionText();
     return solver.text;
 }
 
-// Every row x shape, with both operators of each level in each slot (8
-// operator triples per row) and values of one and two digits.
-TEST(SolutionText, ParenthesisTable)
+// Both operators of each level in each slot, so 8 operator triples per row.
+TEST(SolutionText, FollowsTheParenthesisTableInEveryRowAndShape)
 {
-    const std::array<std::int32_t, 4> order = {10, 2, 0, 99};
     const std::string written[4] = {"10", "2", "0", "99"};
-    int checked = 0;
-    for (const TableRow& row : Table) {
+    for (const auto& row : Table) {
         for (int variant = 0; variant < 8; ++variant) {
-            char ops[3];
-            for (int slot = 0; slot < 3; ++slot) {
-                const bool high = row.levels[slot] == 'H';
+            std::array<char, 3> ops;
+            for (std::size_t slot = 0; slot < 3; ++slot) {
                 const bool second = (variant >> slot) & 1;
-                ops[slot] = high ? (second ? '/' : '*') : (second ? '-' : '+');
+                ops[slot] = row.levels[slot] == 'H' ? (second ? '/' : '*') : (second ? '-' : '+');
             }
-            for (int shape = 1; shape <= 5; ++shape) {
-                EXPECT_EQ(Build(order, ops, shape), Expand(row.patterns[shape - 1], written, ops))
-                    << "levels " << row.levels << " shape " << shape << " ops " << ops[0] << ops[1]
-                    << ops[2];
-                ++checked;
-            }
+            for (int shape = 1; shape <= 5; ++shape)
+                EXPECT_EQ(Expand(row.patterns[shape - 1], written, ops), Build({10, 2, 0, 99}, ops, shape))
+                    << "levels " << row.levels << ", shape " << shape;
         }
     }
-    EXPECT_EQ(checked, 8 * 8 * 5);
 }
 
-TEST(SolutionText, AppendsToText)
+TEST(SolutionText, WritesValuesZeroToNinetyNineInDecimal)
 {
-    Solver solver;
-    solver.text = "x";
-    solver.order = {1, 2, 3, 4};
-    solver.ops = {'+', '+', '+'};
-    solver.shape = 1;
-    solver.BuildSolutionText();
-    EXPECT_EQ(solver.text, "x1+2+3+4");
+    for (std::int32_t v = 0; v <= 99; ++v)
+        EXPECT_EQ(std::to_string(v) + "+1+1+1", Build({v, 1, 1, 1}, {'+', '+', '+'}, 1));
 }
 
-TEST(SolutionText, ValuesZeroToNinetyNine)
+TEST(SolutionText, ListsTheExampleTextsOfRealHands)
 {
-    for (std::int32_t v = 0; v <= 99; ++v) {
-        const std::string text = Build({v, 1, 1, 1}, {'+', '+', '+'}, 1);
-        EXPECT_EQ(text, std::to_string(v) + "+1+1+1");
+    const struct {
+        Hand hand;
+        const char* text;
+        std::ptrdiff_t times;
+    } cases[] = {
+        {{1, 1, 2, 7}, "(1+2)*(1+7)", 2},    {{1, 1, 3, 8}, "(1-(1-3))*8", 2},    {{1, 1, 6, 8}, "6/((1+1)/8)", 2},
+        {{1, 1, 2, 8}, "8/(1/(1+2))", 2},    {{1, 2, 3, 4}, "2/(1/3/4)", 1},      {{1, 2, 3, 4}, "2/(1/3)*4", 1},
+        {{12, 12, 1, 1}, "12-(1-12-1)", 4},  {{12, 12, 1, 1}, "12+12-(1-1)", 4},  {{0, 4, 6, 13}, "(0/13+4)*6", 1},
+        {{0, 4, 6, 13}, "(0*13+4)*6", 1}, {{10, 10, 10, 12}, "(10+10)/(10/12)", 6}, {{10, 10, 10, 12}, "12/(10/(10+10))", 6},
+    };
+    for (const auto& c : cases) {
+        Solver solver;
+        solver.SetHand(c.hand);
+        solver.Search();
+        EXPECT_EQ(c.times, std::count(solver.solutions.begin(), solver.solutions.end(), c.text)) << c.text;
     }
-}
-
-TEST(SolutionText, LongestText)
-{
-    EXPECT_EQ(Build({10, 10, 10, 12}, {'+', '/', '/'}, 2), "(10+10)/(10/12)");
-    EXPECT_EQ(Build({12, 10, 10, 10}, {'/', '/', '+'}, 5), "12/(10/(10+10))");
-}
-
-std::vector<std::string> Solve(const Hand& hand)
-{
-    Solver solver;
-    solver.SetHand(hand);
-    solver.Search();
-    return solver.solutions;
-}
-
-std::size_t CountOf(const std::vector<std::string>& texts, const std::string& text)
-{
-    return static_cast<std::size_t>(std::count(texts.begin(), texts.end(), text));
-}
-
-TEST(SolutionText, WritesTheKnownSolutionsOfRealHands)
-{
-    EXPECT_GT(CountOf(Solve(Hand{1, 1, 2, 7}), "(1+2)*(1+7)"), 0u);
-    EXPECT_GT(CountOf(Solve(Hand{1, 1, 3, 8}), "(1-(1-3))*8"), 0u);
-    EXPECT_GT(CountOf(Solve(Hand{1, 1, 6, 8}), "6/((1+1)/8)"), 0u);
-    EXPECT_GT(CountOf(Solve(Hand{1, 1, 2, 8}), "8/(1/(1+2))"), 0u);
-    const std::vector<std::string> s1234 = Solve(Hand{1, 2, 3, 4});
-    EXPECT_EQ(CountOf(s1234, "2/(1/3/4)"), 1u);
-    EXPECT_EQ(CountOf(s1234, "2/(1/3)*4"), 1u);
-    const std::vector<std::string> s121211 = Solve(Hand{12, 12, 1, 1});
-    EXPECT_GT(CountOf(s121211, "12-(1-12-1)"), 0u);
-    EXPECT_GT(CountOf(s121211, "12+12-(1-1)"), 0u);
-    const std::vector<std::string> s0 = Solve(Hand{0, 4, 6, 13});
-    EXPECT_GT(CountOf(s0, "(0/13+4)*6"), 0u);
-    const std::vector<std::string> s10 = Solve(Hand{10, 10, 10, 12});
-    EXPECT_GT(CountOf(s10, "(10+10)/(10/12)"), 1u);
-    EXPECT_GT(CountOf(s10, "12/(10/(10+10))"), 1u);
 }
 
 }  // namespace
