@@ -19,9 +19,9 @@ struct Timings {
 };
 
 // Calls prepare and body once untimed, then times each call of body on its own,
-// with prepare run untimed before it, until
-// minSeconds of timed calls and at least minIterations have been spent; a slow
-// prepare ends it once three times minSeconds have passed in all.
+// with prepare run untimed before it, until minSeconds of timed calls and at
+// least minIterations have been spent; a slow prepare ends it once three times
+// minSeconds have passed in all.
 Timings TimeIterations(double minSeconds, int minIterations, const std::function<void()>& prepare,
                        const std::function<void()>& body);
 

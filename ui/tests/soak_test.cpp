@@ -3,6 +3,7 @@
 #include <psapi.h>
 
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "checker/verdict.h"
@@ -99,7 +100,7 @@ const Round rounds[] = {
     {{13, 13, 1, 2}, "13+13-1*2", "13*13-1-2", "13+13+1+3"},
     {{7, 7, 3, 3}, "7*(3+3/7)", "7*3+3-7", "*7+7+3+3"},
 };
-const int RoundCount = sizeof rounds / sizeof rounds[0];
+const int RoundCount = static_cast<int>(std::size(rounds));
 
 // Seven player actions a round: 143 rounds make 1001 actions, most of a minute under Wine.
 const int ActionsPerRound = 7;
