@@ -8,84 +8,68 @@
 
 #include "ui/paint_cards.h"
 #include "ui/program.h"
-#include "ui/res/resource.h"
 #include "ui/tests/gdi_objects.h"
 
 namespace {
 
 const COLORREF Blank = RGB(255, 0, 255);
+const std::uint32_t BlankPixel = 0xFF00FF;
 const int ClientSize = 220;
+const POINT SquareCorners[4] = {{13, 13}, {113, 13}, {13, 113}, {113, 113}};
 
-// The client area as a player sees it: 0x00RRGGBB per pixel, row 0 at the top.
-class Screen {
-public:
-    explicit Screen(HWND window)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = ClientSize;
-        info.bmiHeader.biHeight = -ClientSize;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HDC windowDC = GetDC(window);
-        HBITMAP copy = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HDC copyDC = CreateCompatibleDC(windowDC);
-        HGDIOBJ previous = SelectObject(copyDC, copy);
-        BitBlt(copyDC, 0, 0, ClientSize, ClientSize, windowDC, 0, 0, SRCCOPY);
-        GdiFlush();
-        pixels.resize(ClientSize * ClientSize);
-        std::memcpy(pixels.data(), bits, pixels.size() * sizeof pixels[0]);
-        SelectObject(copyDC, previous);
-        DeleteDC(copyDC);
-        DeleteObject(copy);
-        ReleaseDC(window, windowDC);
-    }
-    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * ClientSize + x)] & 0xFFFFFF; }
-
-private:
-    std::vector<std::uint32_t> pixels;
-};
-
-std::uint32_t Rgb(COLORREF c) { return static_cast<std::uint32_t>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c)); }
-
-// The colour the face of a value shows at (x, y), read from the bitmap resource itself.
-class Face {
-public:
-    explicit Face(int value)
-    {
-        HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(value + IDB_CARD_BASE), MAKEINTRESOURCEA(2));
-        bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(programInstance, found)));
-    }
-    bool Loaded() const { return bytes != nullptr; }
-    std::uint32_t At(int x, int y) const
-    {
-        const std::uint8_t* entry = bytes + 40 + 4 * bytes[1064 + (79 - y) * 80 + x];
-        return static_cast<std::uint32_t>(entry[2] << 16 | entry[1] << 8 | entry[0]);
-    }
-
-private:
-    const std::uint8_t* bytes = nullptr;
-};
-
-int MismatchesInSquare(const Screen& screen, const Face& face, POINT at)
+// The client area as a player sees it: 0xRRGGBB per pixel, row 0 at the top.
+std::vector<std::uint32_t> ReadScreen(HWND window)
 {
-    int mismatches = 0;
-    for (int y = 0; y < CardFaceSize; ++y)
-        for (int x = 0; x < CardFaceSize; ++x)
-            if (screen.At(at.x + x, at.y + y) != face.At(x, y))
-                ++mismatches;
-    return mismatches;
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, ClientSize, -ClientSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC windowDC = GetDC(window);
+    HBITMAP copy = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC copyDC = CreateCompatibleDC(windowDC);
+    HGDIOBJ previous = SelectObject(copyDC, copy);
+    BitBlt(copyDC, 0, 0, ClientSize, ClientSize, windowDC, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<std::uint32_t> pixels(ClientSize * ClientSize);
+    std::memcpy(pixels.data(), bits, pixels.size() * sizeof pixels[0]);
+    SelectObject(copyDC, previous);
+    DeleteDC(copyDC);
+    DeleteObject(copy);
+    ReleaseDC(window, windowDC);
+    for (std::uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
 }
 
-int BlankPixelsInSquare(const Screen& screen, POINT at)
+// The colour a value's face shows at (x, y), read from the bitmap resource;
+// a value without a face leaves the blank it was painted on.
+std::uint32_t FacePixel(std::int32_t value, int x, int y)
 {
-    int blank = 0;
-    for (int y = 0; y < CardFaceSize; ++y)
-        for (int x = 0; x < CardFaceSize; ++x)
-            if (screen.At(at.x + x, at.y + y) == Rgb(Blank))
-                ++blank;
-    return blank;
+    if (value < 1 || value > 13)
+        return BlankPixel;
+    HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(value + 103), MAKEINTRESOURCEA(2));
+    const auto bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(programInstance, found)));
+    if (bytes == nullptr)
+        return 0xFFFFFFFF;  // matches no pixel
+    const std::uint8_t* entry = bytes + 40 + 4 * bytes[1064 + (79 - y) * 80 + x];
+    return static_cast<std::uint32_t>(entry[2] << 16 | entry[1] << 8 | entry[0]);
+}
+
+// Pixels of the client area that differ from the hand's faces in their squares on blank.
+int Mismatches(HWND window, const Hand& hand)
+{
+    const std::vector<std::uint32_t> screen = ReadScreen(window);
+    int mismatches = 0;
+    for (int y = 0; y < ClientSize; ++y)
+        for (int x = 0; x < ClientSize; ++x) {
+            std::uint32_t expected = BlankPixel;
+            for (std::size_t i = 0; i < 4; ++i) {
+                const int dx = x - SquareCorners[i].x, dy = y - SquareCorners[i].y;
+                if (dx >= 0 && dx < 80 && dy >= 0 && dy < 80)
+                    expected = FacePixel(hand[i], dx, dy);
+            }
+            mismatches += screen[static_cast<std::size_t>(y * ClientSize + x)] != expected ? 1 : 0;
+        }
+    return mismatches;
 }
 
 class PaintCardsTest : public testing::Test {
@@ -101,72 +85,31 @@ protected:
                                  nullptr, nullptr, programInstance, nullptr);
         ASSERT_NE(nullptr, window);
         UpdateWindow(window);
-        FillWithBlank();
-    }
-    void TearDown() override { DestroyWindow(window); }
-
-    void FillWithBlank()
-    {
         HDC dc = GetDC(window);
         HBRUSH brush = CreateSolidBrush(Blank);
-        RECT all = {0, 0, ClientSize, ClientSize};
+        const RECT all = {0, 0, ClientSize, ClientSize};
         FillRect(dc, &all, brush);
         DeleteObject(brush);
         ReleaseDC(window, dc);
     }
+    void TearDown() override { DestroyWindow(window); }
 
     HWND window = nullptr;
 };
 
-TEST_F(PaintCardsTest, ShowsEachFaceInItsSquare)
-{
-    const Hand hand = {1, 5, 10, 13};
-    PaintCards(window, hand);
-    const Screen screen(window);
-    for (size_t i = 0; i < hand.size(); ++i) {
-        const Face face(hand[i]);
-        ASSERT_TRUE(face.Loaded()) << "value " << hand[i];
-        EXPECT_EQ(0, MismatchesInSquare(screen, face, CardFacePositions[i])) << "square " << i << ", value " << hand[i];
-    }
-}
-
-TEST_F(PaintCardsTest, PaintsNothingOutsideTheSquares)
+TEST_F(PaintCardsTest, ShowsEachFaceInItsSquareAndNothingElse)
 {
     PaintCards(window, Hand{1, 5, 10, 13});
-    const Screen screen(window);
-    int paintedOutside = 0;
-    for (int y = 0; y < ClientSize; ++y)
-        for (int x = 0; x < ClientSize; ++x) {
-            bool inSquare = false;
-            for (const POINT& at : CardFacePositions)
-                inSquare = inSquare || (x >= at.x && x < at.x + CardFaceSize && y >= at.y && y < at.y + CardFaceSize);
-            if (!inSquare && screen.At(x, y) != Rgb(Blank))
-                ++paintedOutside;
-        }
-    EXPECT_EQ(0, paintedOutside);
+    EXPECT_EQ(0, Mismatches(window, Hand{1, 5, 10, 13}));
+    PaintCards(window, Hand{2, 3, 4, 9});
+    EXPECT_EQ(0, Mismatches(window, Hand{2, 3, 4, 9})) << "painted over the first hand";
 }
 
 // 65537 + 103 would be id 104, the ace, once cut to the 16 bits of a resource id.
-TEST_F(PaintCardsTest, LeavesTheSquareOfAValueWithoutAFaceUnpainted)
+TEST_F(PaintCardsTest, LeavesTheSquareOfAValueWithoutAFaceAsItWas)
 {
-    const Hand hand = {0, 65537, 7, 14};
-    PaintCards(window, hand);
-    const Screen screen(window);
-    const int wholeSquare = CardFaceSize * CardFaceSize;
-    EXPECT_EQ(wholeSquare, BlankPixelsInSquare(screen, CardFacePositions[0])) << "value 0";
-    EXPECT_EQ(wholeSquare, BlankPixelsInSquare(screen, CardFacePositions[1])) << "value 65537";
-    EXPECT_EQ(0, MismatchesInSquare(screen, Face(7), CardFacePositions[2])) << "value 7 beside them";
-    EXPECT_EQ(wholeSquare, BlankPixelsInSquare(screen, CardFacePositions[3])) << "value 14";
-}
-
-TEST_F(PaintCardsTest, RepaintsTheNewFacesOverTheOld)
-{
-    PaintCards(window, Hand{13, 12, 11, 10});
-    const Hand hand = {2, 3, 4, 9};
-    PaintCards(window, hand);
-    const Screen screen(window);
-    for (size_t i = 0; i < hand.size(); ++i)
-        EXPECT_EQ(0, MismatchesInSquare(screen, Face(hand[i]), CardFacePositions[i])) << "square " << i;
+    PaintCards(window, Hand{0, 65537, 7, 14});
+    EXPECT_EQ(0, Mismatches(window, Hand{0, 65537, 7, 14}));
 }
 
 TEST(GdiObjectCount, SeesObjectsMadeAndFreed)
@@ -174,25 +117,22 @@ TEST(GdiObjectCount, SeesObjectsMadeAndFreed)
     const int before = CountGdiObjects();
     ASSERT_LT(0, before) << "no GDI handle table found";
     HBRUSH brushes[5];
-    for (int i = 0; i < 5; ++i)
-        brushes[i] = CreateSolidBrush(RGB(i, 0, 0));
+    for (HBRUSH& brush : brushes)
+        brush = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(before + 5, CountGdiObjects());
     for (HBRUSH brush : brushes)
         DeleteObject(brush);
     EXPECT_EQ(before, CountGdiObjects());
 }
 
-TEST_F(PaintCardsTest, RepaintingThousandsOfTimesKeepsTheGdiObjectCount)
+TEST_F(PaintCardsTest, KeepsTheGdiObjectCountOverThousandsOfRepaints)
 {
-    const Hand hand = {1, 5, 10, 13};
-    PaintCards(window, hand);
+    PaintCards(window, Hand{1, 5, 10, 13});
     const int before = CountGdiObjects();
-    ASSERT_LT(0, before) << "no GDI handle table found";
     for (int paint = 0; paint < 3000; ++paint)
-        PaintCards(window, hand);
+        PaintCards(window, Hand{1, 5, 10, 13});
     EXPECT_EQ(before, CountGdiObjects());
-    const Screen screen(window);
-    EXPECT_EQ(0, MismatchesInSquare(screen, Face(13), CardFacePositions[3])) << "the last paint still shows the faces";
+    EXPECT_EQ(0, Mismatches(window, Hand{1, 5, 10, 13})) << "the last paint still shows the faces";
 }
 
 }  // namespace
