@@ -20,21 +20,21 @@ struct VerdictRun {
     bool pressEscape = false;
     std::string headline;
     std::string detail;
-    int ticks = 0;
-    std::vector<LRESULT> barPositions;
-    LRESULT barMaximum = -1;  // PBM_GETRANGE answers the top of the range
+    LRESULT barMaximum = -1;
+    std::vector<LRESULT> barPositions;  // after each tick
     int cancelCommands = 0;
 };
 
 VerdictRun* currentRun;
+const UINT_PTR Watchdog = 99;  // ends a dialog that never ends by itself, so the run fails rather than hangs
 
-// Forwards everything to VerdictDialog and watches; WM_APP is posted at
-// initialisation and acts like the player once the dialog's loop runs.
+// WM_APP, posted at initialisation, reads the dialog once its loop runs.
 INT_PTR CALLBACK WatchedVerdictDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
         PostMessageA(dialog, WM_APP, 0, 0);
+        SetTimer(dialog, Watchdog, 20000, nullptr);
         break;
     case WM_APP:
         currentRun->headline = ControlText(GetDlgItem(dialog, IDC_VERDICT_HEAD));
@@ -44,25 +44,19 @@ INT_PTR CALLBACK WatchedVerdictDialog(HWND dialog, UINT message, WPARAM wParam, 
             PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 0);
         return 1;
     case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL)
-            ++currentRun->cancelCommands;
+        currentRun->cancelCommands += LOWORD(wParam) == IDCANCEL ? 1 : 0;
         break;
     case WM_TIMER: {
-        ++currentRun->ticks;
+        if (wParam == Watchdog) {
+            EndDialog(dialog, -1);
+            return 1;
+        }
         const INT_PTR result = VerdictDialog(dialog, message, wParam, lParam);
         currentRun->barPositions.push_back(SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0));
         return result;
     }
     }
     return VerdictDialog(dialog, message, wParam, lParam);
-}
-
-VerdictText MakeVerdict(const char* headline, const char* detail)
-{
-    VerdictText verdict = {};
-    lstrcpynA(verdict.headline, headline, sizeof verdict.headline);
-    lstrcpynA(verdict.detail, detail, sizeof verdict.detail);
-    return verdict;
 }
 
 INT_PTR ShowVerdict(VerdictRun& run, const VerdictText& verdict)
@@ -72,22 +66,16 @@ INT_PTR ShowVerdict(VerdictRun& run, const VerdictText& verdict)
                            reinterpret_cast<LPARAM>(&verdict));
 }
 
-TEST(VerdictDialog, ShowsTheHeadlineAndTheDetail)
+TEST(VerdictDialog, ShowsTheHeadlineAndA39ByteDetailWhole)
 {
+    const char detail[] = "你的答案不正确你的答案不正确你的答案不!";
+    static_assert(sizeof detail == 40, "39 bytes and the terminator");
+    VerdictText verdict = {"很遗憾！", {}};
+    std::memcpy(verdict.detail, detail, sizeof detail);
     VerdictRun run;
-    ShowVerdict(run, MakeVerdict("很遗憾！", "你的答案不正确"));
+    ShowVerdict(run, verdict);
     EXPECT_EQ(BytesInHex("很遗憾！"), BytesInHex(run.headline));
-    EXPECT_EQ(BytesInHex("你的答案不正确"), BytesInHex(run.detail));
-}
-
-TEST(VerdictDialog, ShowsA39ByteLineWhole)
-{
-    const char longest[] = "你的答案不正确你的答案不正确你的答案不!";
-    static_assert(sizeof longest == 40, "39 bytes and the terminator");
-    VerdictRun run;
-    ShowVerdict(run, MakeVerdict(longest, longest));
-    EXPECT_EQ(BytesInHex(longest), BytesInHex(run.headline));
-    EXPECT_EQ(BytesInHex(longest), BytesInHex(run.detail));
+    EXPECT_EQ(BytesInHex(detail), BytesInHex(run.detail));
 }
 
 // The fields lie next to each other: reading on past the first would show both.
@@ -102,27 +90,20 @@ TEST(VerdictDialog, CutsAnUnterminatedLineAt39Bytes)
     EXPECT_EQ(std::string(39, 'D'), run.detail);
 }
 
-TEST(VerdictDialog, EndsOnThe101stTickWithTheBarAt100)
+// Esc reaches the dialog as IDCANCEL, which does not end it.
+TEST(VerdictDialog, EndsOnlyOnThe101stTickWithTheBarAt100)
 {
-    VerdictRun run;
-    EXPECT_EQ(1, ShowVerdict(run, MakeVerdict("祝贺你", "开始下一局...")));
-    EXPECT_EQ(100, run.barMaximum) << "top of the bar's range";
-    EXPECT_EQ(101, run.ticks);
-    std::vector<LRESULT> expected;
-    for (int position = 0; position <= 100; ++position)
-        expected.push_back(position);
-    EXPECT_EQ(expected, run.barPositions);
-}
-
-TEST(VerdictDialog, IgnoresEscape)
-{
-    VerdictRun run;
-    run.pressEscape = true;
-    EXPECT_EQ(1, ShowVerdict(run, MakeVerdict("很遗憾！", "你的答案不正确")));
-    EXPECT_EQ(1, run.cancelCommands) << "Esc should reach the dialog as IDCANCEL";
-    EXPECT_EQ(101, run.ticks) << "the dialog should end only by its count";
-    ASSERT_FALSE(run.barPositions.empty());
-    EXPECT_EQ(100, run.barPositions.back());
+    std::vector<LRESULT> positions;
+    for (LRESULT position = 0; position <= 100; ++position)
+        positions.push_back(position);
+    for (bool pressEscape : {false, true}) {
+        VerdictRun run;
+        run.pressEscape = pressEscape;
+        EXPECT_EQ(1, ShowVerdict(run, VerdictText{"祝贺你", "开始下一局..."})) << "Esc " << pressEscape;
+        EXPECT_EQ(100, run.barMaximum) << "top of the bar's range";
+        EXPECT_EQ(positions, run.barPositions) << "one position per tick; Esc " << pressEscape;
+        EXPECT_EQ(pressEscape ? 1 : 0, run.cancelCommands);
+    }
 }
 
 }  // namespace
