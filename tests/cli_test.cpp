@@ -22,10 +22,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// Status -1: the program did not exit (a signal).
 struct CliRun {
-    int status;  // -1 when the program did not exit (a signal)
-    std::string out;
-    std::string err;
+    int status;
+    std::string out, err;
 };
 
 std::string ReadFile(const std::string& path)

@@ -58,8 +58,6 @@ std::size_t EqualArrangements(const Hand& hand)
 // when the hand holds 0 (a 0 in a text is never recorded), refused for its count.
 testing::AssertionResult HoldsForEveryText(const Hand& hand, const std::vector<std::string>& solutions)
 {
-    const std::string shown = std::to_string(hand[0]) + " " + std::to_string(hand[1]) + " " +
-                              std::to_string(hand[2]) + " " + std::to_string(hand[3]);
     const bool holdsZero = std::find(hand.begin(), hand.end(), 0) != hand.end();
     std::map<std::string, std::size_t> repeats;
     for (const std::string& text : solutions)
@@ -69,7 +67,8 @@ testing::AssertionResult HoldsForEveryText(const Hand& hand, const std::vector<s
         const JudgedAnswer judged = JudgeAnswer(text.c_str(), hand);
         if (text.size() > 15 || value != Target || repeats[text] != EqualArrangements(hand) ||
             (holdsZero ? judged.checkResult != WrongNumberCount : judged.judgement != Judgement::Right))
-            return testing::AssertionFailure() << "hand " << shown << ": <" << text << "> reads as " << value
+            return testing::AssertionFailure() << "hand " << hand[0] << " " << hand[1] << " " << hand[2] << " "
+                                               << hand[3] << ": <" << text << "> reads as " << value
                                                << ", listed " << repeats[text] << " times, judged "
                                                << judged.checkResult << " with value " << judged.value;
     }

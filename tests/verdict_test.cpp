@@ -5,7 +5,6 @@
 
 #include <iconv.h>
 
-#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -86,13 +85,6 @@ TEST(JudgeAnswer, JudgesOnlyTheFirst29Bytes)
     EXPECT_EQ(7425, judged.checkResult);
     EXPECT_EQ(Invalid + "位置:29 原因:", Verdict(judged));
     EXPECT_EQ(WrongNumberCount, JudgeAnswer(std::string(1 << 20, '7').c_str(), H1234).checkResult);
-}
-
-TEST(JudgeAnswer, TakesNoTextAsTheEmptyText)
-{
-    const JudgedAnswer judged = JudgeAnswer(nullptr, H1234);
-    EXPECT_EQ(1, judged.checkResult);
-    EXPECT_EQ(Invalid, Verdict(judged));
 }
 
 std::string ToGbk(const std::string& utf8)

@@ -17,7 +17,7 @@ const std::uint32_t BlankPixel = 0xFF00FF;
 const int ClientSize = 220;
 const POINT SquareCorners[4] = {{13, 13}, {113, 13}, {13, 113}, {113, 113}};
 
-// The client area as a player sees it: 0xRRGGBB per pixel, row 0 at the top.
+// The client area as a player sees it: 0x??RRGGBB per pixel, row 0 at the top.
 std::vector<std::uint32_t> ReadScreen(HWND window)
 {
     BITMAPINFO info = {};
@@ -35,8 +35,6 @@ std::vector<std::uint32_t> ReadScreen(HWND window)
     DeleteDC(copyDC);
     DeleteObject(copy);
     ReleaseDC(window, windowDC);
-    for (std::uint32_t& pixel : pixels)
-        pixel &= 0xFFFFFF;
     return pixels;
 }
 
@@ -67,7 +65,7 @@ int Mismatches(HWND window, const Hand& hand)
                 if (dx >= 0 && dx < 80 && dy >= 0 && dy < 80)
                     expected = FacePixel(hand[i], dx, dy);
             }
-            mismatches += screen[static_cast<std::size_t>(y * ClientSize + x)] != expected ? 1 : 0;
+            mismatches += (screen[static_cast<std::size_t>(y * ClientSize + x)] & 0xFFFFFF) != expected ? 1 : 0;
         }
     return mismatches;
 }
