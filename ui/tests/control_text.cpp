@@ -19,3 +19,10 @@ std::string BytesInHex(const std::string& bytes)
     }
     return hex;
 }
+
+std::pair<int, int> EditSelection(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
