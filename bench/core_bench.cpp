@@ -92,11 +92,11 @@ int FloorHits(const Hand& hand)
     return hits;
 }
 
-// The solver's own arithmetic (FindShape, first hit wins) over every candidate,
-// without building or storing a text.
-int FindShapeHits(Solver& solver)
+// Sets each of the 1536 candidates into the solver in search order and hands
+// the shape FindShape gives it (0 for none) to onCandidate.
+template <typename OnCandidate>
+void ForEachCandidate(Solver& solver, OnCandidate onCandidate)
 {
-    int hits = 0;
     for (const std::array<std::size_t, 4>& index : AllArrangements) {
         for (std::size_t k = 0; k < 4; ++k)
             solver.order[k] = solver.values[index[k]];
@@ -104,9 +104,17 @@ int FindShapeHits(Solver& solver)
             for (char q : Operators)
                 for (char r : Operators) {
                     solver.ops = {p, q, r};
-                    hits += solver.FindShape() != 0 ? 1 : 0;
+                    onCandidate(solver.FindShape());
                 }
     }
+}
+
+// The solver's own arithmetic (FindShape, first hit wins) over every candidate,
+// without building or storing a text.
+int FindShapeHits(Solver& solver)
+{
+    int hits = 0;
+    ForEachCandidate(solver, [&hits](int shape) { hits += shape != 0 ? 1 : 0; });
     return hits;
 }
 
@@ -157,17 +165,10 @@ void Texts(benchmark::State& state, Hand hand)
     std::vector<Found> found;
     Solver finder;
     finder.SetHand(hand);
-    for (const std::array<std::size_t, 4>& index : AllArrangements) {
-        for (std::size_t k = 0; k < 4; ++k)
-            finder.order[k] = finder.values[index[k]];
-        for (char p : Operators)
-            for (char q : Operators)
-                for (char r : Operators) {
-                    finder.ops = {p, q, r};
-                    if (const int shape = finder.FindShape(); shape != 0)
-                        found.push_back({finder.order, finder.ops, shape});
-                }
-    }
+    ForEachCandidate(finder, [&](int shape) {
+        if (shape != 0)
+            found.push_back({finder.order, finder.ops, shape});
+    });
     for (auto _ : state) {
         Solver solver;
         solver.solutions.reserve(24 * 64);

@@ -46,14 +46,10 @@ std::string ExePath()
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string tests(path);
-#ifdef VELTRO_EXE_NAME
     return tests.substr(0, tests.find_last_of("\\/") + 1) + VELTRO_EXE_NAME;  // built beside the tests
-#else
-    return tests;
-#endif
 }
 
-// The shipped program's resources, or the tests' own, which link the same ones.
+// The shipped program, read as data.
 HMODULE Program()
 {
     static const HMODULE program = LoadLibraryExA(ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
@@ -73,7 +69,6 @@ TEST(Resources, TheProgramHoldsTheInventory)
     EXPECT_EQ(expected, inventory);
 }
 
-#ifdef VELTRO_EXE_NAME
 TEST(VeltroExe, IsA64BitGuiProgramThatNeedsOnlyWindowsOwnDlls)
 {
     HMODULE module = LoadLibraryExA(ExePath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
@@ -98,7 +93,6 @@ TEST(VeltroExe, IsA64BitGuiProgramThatNeedsOnlyWindowsOwnDlls)
     EXPECT_EQ(1u, imported.count("COMCTL32.DLL")) << "the progress bar's class comes from comctl32";
     FreeLibrary(module);
 }
-#endif
 
 std::string Hex(DWORD value)
 {
