@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Veltro.exe and starts the game under Wine on your display. Without a
-# display it runs the game on a private Xvfb screen and saves a screenshot of it
-# to build/veltro.png instead.
+# display it runs the game in the project's Wine session, on a private Xvfb screen,
+# and saves a screenshot of it to build/veltro.png instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,24 +14,25 @@ if [ -n "${DISPLAY:-}" ]; then
     # A prefix of its own: the tests' prefix leaves windows unmanaged, which
     # suits a screen without a window manager but not a desktop.
     export VELTRO_WINEPREFIX="$PWD/build/wineprefix-play"
-    source scripts/wine-env.sh
+    source scripts/wine-session.sh
     mkdir -p "$WINEPREFIX"
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+    [ -f "$WINEPREFIX/system.reg" ] || { echo "Creating the Wine prefix $WINEPREFIX"; wineboot -i >/dev/null 2>&1; }
     exec wine "$game"
 fi
 
-source scripts/wine-env.sh
-trap veltro_wine_stop EXIT
-veltro_wine_start
-wine "$game" &
-game_pid=$!
-for _ in $(seq 100); do
-    xdotool search --name '^Veltro$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
-sleep 2  # let the first clock tick show
-window=$(xdotool search --name '^Veltro$' | head -n 1)
-import -window "$window" build/veltro.png
+# On the private screen: wait for the window, let the first clock tick show, photograph it, close it.
+photograph() {
+    wine "$1" &
+    local game_pid=$! window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --name '^Veltro$' 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        sleep 0.1
+    done
+    sleep 2
+    import -window "$window" build/veltro.png
+    wineserver -k 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+}
+source scripts/wine-session.sh
+veltro_in_wine_session photograph "$game"
 echo "No display: the game ran on a private screen; its window is in build/veltro.png"
-wineserver -k 2>/dev/null || true
-wait "$game_pid" 2>/dev/null || true

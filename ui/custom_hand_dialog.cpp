@@ -1,7 +1,7 @@
 #include "ui/custom_hand_dialog.h"
 
-#include "common/types.h"
 #include "ui/card_value_field.h"
+#include "ui/program.h"
 #include "ui/res/resource.h"
 
 static Hand* targetHand;
@@ -43,7 +43,7 @@ static void OnConfirmCustomHand(HWND dialog)
     EndDialog(dialog, 1);
 }
 
-INT_PTR CALLBACK CustomHandDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+static INT_PTR CALLBACK CustomHandDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -61,4 +61,10 @@ INT_PTR CALLBACK CustomHandDialog(HWND dialog, UINT message, WPARAM wParam, LPAR
         return 0;
     }
     return 0;
+}
+
+bool AskCustomHand(HWND owner, Hand& hand)
+{
+    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CUSTOM_HAND), owner, CustomHandDialog,
+                           reinterpret_cast<LPARAM>(&hand)) == 1;
 }

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
-// Opened on template 131 with the address of the Hand; ends with 1 after writing
-// all four values, with 0 (Hand untouched) on Cancel.
-INT_PTR CALLBACK CustomHandDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+#include "common/types.h"
+
+// Writes the four typed values into the hand and answers true on OK; on Cancel
+// answers false and leaves the hand untouched.
+bool AskCustomHand(HWND owner, Hand& hand);

@@ -1,6 +1,8 @@
 #include "ui/info_dialog.h"
 
-INT_PTR CALLBACK InfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+#include "ui/program.h"
+
+static INT_PTR CALLBACK InfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     if (message != WM_COMMAND)
         return 0;
@@ -11,4 +13,14 @@ INT_PTR CALLBACK InfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         return 1;
     }
     return 0;
+}
+
+INT_PTR ShowHelp(HWND owner)
+{
+    return DialogBoxParamA(programInstance, "help", owner, InfoDialog, 0);
+}
+
+INT_PTR ShowAbout(HWND owner)
+{
+    return DialogBoxParamA(programInstance, "about", owner, InfoDialog, 0);
 }

@@ -3,4 +3,6 @@
 
 #include <windows.h>
 
-INT_PTR CALLBACK InfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Each answers 1 once the player has closed the box.
+INT_PTR ShowHelp(HWND owner);
+INT_PTR ShowAbout(HWND owner);

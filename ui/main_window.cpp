@@ -92,12 +92,6 @@ static void OnPaint(HWND window)
     EndPaint(window, &paint);
 }
 
-static void ShowVerdict(HWND window, const VerdictText& verdict)
-{
-    DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_VERDICT), window, VerdictDialog,
-                    reinterpret_cast<LPARAM>(&verdict));
-}
-
 static void OnSubmit(HWND window)
 {
     char answer[MaxAnswerLength + 1];
@@ -131,8 +125,7 @@ static void OnDeal(HWND window)
 
 static void OnCustomHand(HWND window)
 {
-    if (!DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_CUSTOM_HAND), window, CustomHandDialog,
-                         reinterpret_cast<LPARAM>(&currentHand)))
+    if (!AskCustomHand(window, currentHand))
         return;
     ResetDealClock();
     PaintCards(window, currentHand);
@@ -184,10 +177,10 @@ static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
     switch (LOWORD(wParam)) {
     case IDM_HELP:
-        DialogBoxParamA(programInstance, "help", window, InfoDialog, 0);
+        ShowHelp(window);
         break;
     case IDM_ABOUT:
-        DialogBoxParamA(programInstance, "about", window, InfoDialog, 0);
+        ShowAbout(window);
         break;
     }
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "checker/verdict.h"
+#include "ui/program.h"
 #include "ui/res/resource.h"
 
 static const UINT_PTR VerdictTimer = 2;
@@ -41,7 +41,7 @@ static void AdvanceBar(HWND dialog)
     }
 }
 
-INT_PTR CALLBACK VerdictDialog(HWND dialog, UINT message, WPARAM, LPARAM lParam)
+static INT_PTR CALLBACK VerdictDialog(HWND dialog, UINT message, WPARAM, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -52,4 +52,10 @@ INT_PTR CALLBACK VerdictDialog(HWND dialog, UINT message, WPARAM, LPARAM lParam)
         return 1;
     }
     return 0;
+}
+
+INT_PTR ShowVerdict(HWND owner, const VerdictText& verdict)
+{
+    return DialogBoxParamA(programInstance, MAKEINTRESOURCEA(IDD_VERDICT), owner, VerdictDialog,
+                           reinterpret_cast<LPARAM>(&verdict));
 }

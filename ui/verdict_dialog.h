@@ -3,9 +3,11 @@
 
 #include <windows.h>
 
-// Opened on template 133 with the address of a VerdictText; shows its two lines,
-// fills the bar in 101 ticks of timer 2 and then ends with 1. Esc does not end it.
-INT_PTR CALLBACK VerdictDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+#include "checker/verdict.h"
 
 // Timer ticks after which the dialog ends; the bar shows tick - 1, up to 100.
 constexpr int VerdictTicks = 101;
+
+// Shows the verdict's two lines over the owner while the bar fills in 101 ticks of
+// 10 ms, then ends with 1. Esc does not end it.
+INT_PTR ShowVerdict(HWND owner, const VerdictText& verdict);

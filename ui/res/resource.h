@@ -1,6 +1,6 @@
 #pragma once
-// Resource ids. The main, Help and About templates are addressed by name ("vlx",
-// "help", "about"); everything else by number.
+// Resource ids. The main, Help and About templates are addressed by name (VLX,
+// HELP, ABOUT); everything else by number.
 
 // Main window template "VLX"
 #define IDC_SOLUTION_LIST   1001
@@ -12,7 +12,7 @@
 #define IDC_CLOCK           1007
 #define IDC_ANSWER          1008
 
-// System-menu commands appended by WinMain
+// System-menu commands that the main window adds when it is created
 #define IDM_HELP            170
 #define IDM_ABOUT           171
 
@@ -34,9 +34,6 @@
 #define IDB_CARD_FIRST      104
 #define IDB_CARD_LAST       116
 
-// Icons: 1 and 2 (32x32, 16x16) in the program's group; 3 in the About box's
-#define IDI_ICON_32         1
-#define IDI_ICON_16         2
-#define IDI_ABOUT_32        3
+// Group icons: the window class's (images 1 and 2) and the About box's (image 3)
 #define IDI_VELTRO          134
 #define IDI_ABOUT           136

@@ -1,5 +1,7 @@
 #include "ui/tests/main_window_fixture.h"
 
+#include <cstring>
+
 #include "ui/deal_clock.h"
 
 namespace {
@@ -9,32 +11,9 @@ HWND Field(HWND dialog, int index)
     return GetDlgItem(dialog, IDC_CARD_FIELD_0 + index);
 }
 
-// Moves the focus to the field as a click or Tab would.
-void Enter(HWND field)
-{
-    SetFocus(field);
-}
-
-void TypeFields(HWND dialog, const char* const texts[4])
-{
-    for (int i = 0; i < 4; ++i) {
-        Enter(Field(dialog, i));
-        TypeText(Field(dialog, i), texts[i]);
-    }
-}
-
 }  // namespace
 
-class CustomHandTest : public MainWindowTest {
-protected:
-    // Presses "自定义牌面" and runs the step while the dialog is open.
-    bool OpenCustomHand(ModalScript::Step step)
-    {
-        ModalScript script(std::move(step));
-        Command(IDC_CUSTOM_HAND);
-        return script.Ran();
-    }
-};
+using CustomHandTest = MainWindowTest;
 
 TEST_F(CustomHandTest, ConfirmedHandIsWrittenAndTheDealRestarts)
 {
@@ -42,108 +21,81 @@ TEST_F(CustomHandTest, ConfirmedHandIsWrittenAndTheDealRestarts)
     Command(IDC_SHOW_RESULTS);
     TickDealClock(window, 0);
     TickDealClock(window, 7);
-    bool ran = OpenCustomHand([](HWND dialog) {
-        const char* texts[4] = {"1", "13", "7", "10"};
-        TypeFields(dialog, texts);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    ASSERT_TRUE(ran);
-    EXPECT_EQ((Hand{1, 13, 7, 10}), currentHand);
-    EXPECT_EQ("", ItemText(IDC_ANSWER));
+    ASSERT_TRUE(ConfirmCustomHand({"1", "13", "0", "03"}));
+    EXPECT_EQ((Hand{1, 13, 0, 3}), currentHand);
+    EXPECT_EQ("", Text(IDC_ANSWER));
     EXPECT_FALSE(Enabled(IDC_SUBMIT));
-    EXPECT_EQ(0, SendMessageA(Item(IDC_SOLUTION_LIST), LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(0u, Lines().size());
     EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
     EXPECT_EQ(0, dealClock.elapsed);
     EXPECT_EQ(Item(IDC_ANSWER), GetFocus());
-}
-
-TEST_F(CustomHandTest, ZeroIsAdmitted)
-{
-    ASSERT_TRUE(OpenCustomHand([](HWND dialog) {
-        const char* texts[4] = {"0", "03", "12", "9"};
-        TypeFields(dialog, texts);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    }));
-    EXPECT_EQ((Hand{0, 3, 12, 9}), currentHand);
 }
 
 TEST_F(CustomHandTest, CancelLeavesEverythingAsItWas)
 {
     currentHand = {5, 6, 7, 8};
     TypeAnswer("5+6");
-    ASSERT_TRUE(OpenCustomHand([](HWND dialog) {
-        const char* texts[4] = {"1", "2", "3", "4"};
-        TypeFields(dialog, texts);
+    ASSERT_TRUE(WithCustomHand([](HWND dialog) {
+        TypeText(Field(dialog, 0), "1");
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
     EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand);
-    EXPECT_EQ("5+6", ItemText(IDC_ANSWER));
+    EXPECT_EQ("5+6", Text(IDC_ANSWER));
 }
 
-TEST_F(CustomHandTest, OkWithAnEmptyFieldMovesTheFocusOnAndStaysOpen)
+// OK looks at the fields in order: an empty one moves the focus on; one whose value is
+// out of range (the field that still had the focus) keeps it, its text selected.
+TEST_F(CustomHandTest, OkWithAnEmptyOrOutOfRangeFieldStaysOpenOnThatField)
 {
-    currentHand = {5, 6, 7, 8};
-    bool stayedOpen = false;
-    HWND focusAfterOk = nullptr, expectedFocus = nullptr;
-    ASSERT_TRUE(OpenCustomHand([&](HWND dialog) {
-        Enter(Field(dialog, 0));
-        TypeText(Field(dialog, 0), "4");
-        expectedFocus = Field(dialog, 1);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        stayedOpen = IsWindowVisible(dialog) != FALSE;
-        focusAfterOk = GetFocus();
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }));
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(expectedFocus, focusAfterOk);
-    EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand);
-}
-
-// The field that still has the focus has not been range-checked when OK comes.
-TEST_F(CustomHandTest, OkWithAnOutOfRangeFieldKeepsTheDialogOpenOnThatField)
-{
-    currentHand = {5, 6, 7, 8};
-    HWND offending = nullptr, focusAfterOk = nullptr;
-    std::pair<int, int> selection;
-    ASSERT_TRUE(OpenCustomHand([&](HWND dialog) {
-        const char* texts[4] = {"1", "2", "3", "45"};
-        TypeFields(dialog, texts);
-        offending = Field(dialog, 3);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        focusAfterOk = GetFocus();
-        selection = EditSelection(offending);
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }));
-    EXPECT_EQ(offending, focusAfterOk);
-    EXPECT_EQ(std::make_pair(0, 2), selection);
-    EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand);
+    const struct {
+        std::vector<std::string> texts;
+        int focused;
+        std::pair<int, int> selection;
+    } cases[] = {{{"4"}, 1, {0, 0}}, {{"1", "2", "3", "45"}, 3, {0, 2}}};
+    for (const auto& c : cases) {
+        currentHand = {5, 6, 7, 8};
+        bool open = false;
+        int focused = -1;
+        std::pair<int, int> selection;
+        ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
+            for (size_t i = 0; i < c.texts.size(); ++i) {
+                SetFocus(Field(dialog, static_cast<int>(i)));
+                TypeText(Field(dialog, static_cast<int>(i)), c.texts[i].c_str());
+            }
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            open = IsWindowVisible(dialog) != FALSE;
+            focused = GetDlgCtrlID(GetFocus()) - IDC_CARD_FIELD_0;
+            selection = EditSelection(GetFocus());
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        }));
+        EXPECT_TRUE(open) << c.texts.back();
+        EXPECT_EQ(c.focused, focused) << c.texts.back();
+        EXPECT_EQ(c.selection, selection) << c.texts.back();
+        EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand);
+    }
 }
 
 // Each step types into the text the step before left.
 TEST_F(CustomHandTest, FieldTakesAtMostTwoDigitsByTyping)
 {
-    struct Typing {
+    const struct {
         const char* typed;
         bool selectAllFirst;
         const char* shown;
-    };
-    const Typing steps[] = {
+    } steps[] = {
         {"a-1 .", false, "1"},  // non-digits dropped
         {"\b", false, ""},
-        {"13", false, "13"},
-        {"5", false, "13"},  // a third digit beeps and is dropped
-        {"a", false, "13"},
-        {"7", true, "7"},  // a selection is replaced
+        {"135a", false, "13"},  // a third digit beeps and is dropped
+        {"7", true, "7"},       // a selection is replaced
     };
     std::vector<std::string> shown;
-    ASSERT_TRUE(OpenCustomHand([&](HWND dialog) {
-        HWND field = Field(dialog, 0);
-        Enter(field);
-        for (const Typing& step : steps) {
+    ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
+        SetFocus(Field(dialog, 0));
+        for (const auto& step : steps) {
             if (step.selectAllFirst)
-                SendMessageA(field, EM_SETSEL, 0, -1);
-            TypeText(field, step.typed);
-            shown.push_back(ControlText(field));
+                SendMessageA(Field(dialog, 0), EM_SETSEL, 0, -1);
+            TypeText(Field(dialog, 0), step.typed);
+            shown.push_back(ControlText(Field(dialog, 0)));
         }
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
@@ -154,79 +106,22 @@ TEST_F(CustomHandTest, FieldTakesAtMostTwoDigitsByTyping)
 
 TEST_F(CustomHandTest, FocusComesBackToAFieldThatIsNoCardValue)
 {
-    struct Leave {
-        const char* text;
-        bool kept;
-    };
-    const Leave cases[] = {{"14", true}, {"05", true}, {"20", true}, {"99", true},
-                           {"0", false}, {"03", false}, {"13", false}, {"", false}};
-    for (const Leave& c : cases) {
-        HWND first = nullptr, focus = nullptr;
+    const std::pair<const char*, bool> cases[] = {{"14", true}, {"05", true}, {"99", true},
+                                                  {"0", false}, {"13", false}, {"", false}};
+    for (const auto& [text, kept] : cases) {
+        HWND focus = nullptr, first = nullptr;
         std::pair<int, int> selection;
-        ASSERT_TRUE(OpenCustomHand([&](HWND dialog) {
+        ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
             first = Field(dialog, 0);
-            Enter(first);
-            TypeText(first, c.text);
-            Enter(Field(dialog, 1));
+            SetFocus(first);
+            TypeText(first, text);
+            SetFocus(Field(dialog, 1));
             focus = GetFocus();
             selection = EditSelection(first);
             SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         }));
-        if (c.kept) {
-            EXPECT_EQ(first, focus) << c.text;
-            EXPECT_EQ(std::make_pair(0, 2), selection) << c.text;
-        } else {
-            EXPECT_NE(first, focus) << c.text;
-        }
+        EXPECT_EQ(kept, focus == first) << "left \"" << text << "\"";
+        const int end = static_cast<int>(std::strlen(text));
+        EXPECT_EQ(kept ? std::make_pair(0, 2) : std::make_pair(end, end), selection) << text;
     }
-}
-
-TEST_F(CustomHandTest, PastedTextIsJudgedByItsFirstTwoCharacters)
-{
-    HWND first = nullptr, focus = nullptr;
-    ASSERT_TRUE(OpenCustomHand([&](HWND dialog) {
-        first = Field(dialog, 0);
-        Enter(first);
-        SetWindowTextA(first, "123");
-        Enter(Field(dialog, 1));
-        focus = GetFocus();
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }));
-    EXPECT_NE(first, focus) << "\"12\" stands for a card value";
-}
-
-class SystemMenuTest : public MainWindowTest {};
-
-TEST_F(SystemMenuTest, HelpAndAboutOpenFromTheSystemMenuAndClose)
-{
-    struct Entry {
-        WPARAM command;
-        int closeWith;
-    };
-    const Entry entries[] = {{IDM_HELP, IDOK}, {IDM_ABOUT, IDCANCEL}, {IDM_HELP, IDCANCEL}, {IDM_ABOUT, IDOK}};
-    for (const Entry& entry : entries) {
-        bool closed = false;
-        ModalScript script([&](HWND dialog) {
-            SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(entry.closeWith), 0);
-            closed = true;
-        });
-        SendMessageA(window, WM_SYSCOMMAND, entry.command, 0);
-        EXPECT_TRUE(script.Ran()) << entry.command;
-        EXPECT_TRUE(closed);
-        EXPECT_EQ(nullptr, FindOpenDialog());
-    }
-}
-
-TEST_F(SystemMenuTest, SystemMenuHoldsHelpAndAbout)
-{
-    HMENU menu = GetSystemMenu(window, FALSE);
-    int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 3);
-    char text[64] = "";
-    GetMenuStringA(menu, IDM_HELP, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_EQ(BytesInHex("\xb0\xef\xd6\xfa(&H)..."), BytesInHex(text));
-    GetMenuStringA(menu, IDM_ABOUT, text, sizeof text, MF_BYCOMMAND);
-    EXPECT_EQ(BytesInHex("\xb9\xd8\xd3\xda(&A)..."), BytesInHex(text));
-    EXPECT_EQ(static_cast<UINT>(IDM_ABOUT), GetMenuItemID(menu, count - 1));
-    EXPECT_EQ(static_cast<UINT>(IDM_HELP), GetMenuItemID(menu, count - 2));
 }

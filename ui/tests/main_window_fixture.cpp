@@ -30,27 +30,29 @@ void MainWindowTest::TypeAnswer(const char* text)
 Verdict MainWindowTest::Submit()
 {
     Verdict verdict;
-    ModalScript script([&verdict](HWND dialog) {
+    WhileModal([this] { Command(IDC_SUBMIT); }, [&verdict](HWND dialog) {
         verdict.shown = true;
-        verdict.headline = DialogItemText(dialog, IDC_VERDICT_HEAD);
-        verdict.detail = DialogItemText(dialog, IDC_VERDICT_DETAIL);
-        HWND bar = GetDlgItem(dialog, IDC_VERDICT_BAR);
-        for (int tick = 0; tick < 200 && SendMessageA(bar, PBM_GETPOS, 0, 0) < 100; ++tick)
+        verdict.headline = ItemText(dialog, IDC_VERDICT_HEAD);
+        verdict.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
+        for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick)
             SendMessageA(dialog, WM_TIMER, 2, 0);
     });
-    Command(IDC_SUBMIT);
     return verdict;
 }
 
-std::vector<std::string> MainWindowTest::ListLines() const
+bool MainWindowTest::WithCustomHand(const std::function<void(HWND dialog)>& step)
 {
-    std::vector<std::string> lines;
-    HWND list = Item(IDC_SOLUTION_LIST);
-    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        char line[80] = "";
-        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
-        lines.push_back(line);
-    }
-    return lines;
+    return WhileModal([this] { Command(IDC_CUSTOM_HAND); }, step);
+}
+
+bool MainWindowTest::ConfirmCustomHand(const std::vector<std::string>& texts)
+{
+    return WithCustomHand([&texts](HWND dialog) {
+        for (size_t i = 0; i < texts.size(); ++i) {
+            HWND field = GetDlgItem(dialog, IDC_CARD_FIELD_0 + static_cast<int>(i));
+            SetFocus(field);
+            TypeText(field, texts[i].c_str());
+        }
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
 }

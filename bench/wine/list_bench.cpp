@@ -1,10 +1,10 @@
-#include "ui/bench/list_bench.h"
+#include "bench/wine/list_bench.h"
 
 #include <windows.h>
 
 #include <cstdio>
 
-#include "ui/bench/harness.h"
+#include "bench/wine/harness.h"
 #include "ui/main_window.h"
 #include "ui/res/resource.h"
 #include "ui/solution_list_box.h"
@@ -77,16 +77,6 @@ ListFigures RunListBenchmarks(double minSeconds)
     Timings reset = TimeIterations(minSeconds, 5, [&] { FillSolutionList(solver, list); Paint(list); },
                                    [&] { Reset(list); Paint(list); });
     PrintRow("LB_RESETCONTENT of the 312 lines, then painted", reset);
-
-    // Not the program's code: the same fill with the box's redrawing held off until the end.
-    Timings heldOff = TimeIterations(minSeconds, 5, [&] { Reset(list); Paint(list); }, [&] {
-        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-        FillSolutionList(solver, list);
-        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(list, nullptr, TRUE);
-        Paint(list);
-    });
-    PrintRow("  for comparison: the fill with WM_SETREDRAW off", heldOff);
 
     Close(window);
     return figures;

@@ -1,4 +1,4 @@
-#include "ui/bench/startup_bench.h"
+#include "bench/wine/startup_bench.h"
 
 #include <windows.h>
 
@@ -7,9 +7,10 @@
 #include <cstdio>
 #include <vector>
 
-#include "ui/bench/harness.h"
+#include "bench/wine/harness.h"
 #include "ui/paint_cards.h"
 #include "ui/res/resource.h"
+#include "ui/tests/driver.h"
 
 namespace {
 
@@ -55,14 +56,8 @@ bool ShowsFaces(HWND game, const std::array<Square, FaceCount>& faces)
     if (!ClientToScreen(game, &origin))
         return false;
     HDC screen = GetDC(nullptr);
-    BITMAPINFO info = SquareFormat(span, span);
-    void* bits = nullptr;
-    HBITMAP copy = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC copyDC = CreateCompatibleDC(screen);
-    HGDIOBJ previous = SelectObject(copyDC, copy);
-    BitBlt(copyDC, 0, 0, span, span, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* shown = static_cast<const std::uint32_t*>(bits);
+    const Picture shown = CopyPixels(screen, origin.x, origin.y, span, span);
+    ReleaseDC(nullptr, screen);
     bool all = true;
     for (const POINT& at : CardFacePositions) {
         bool any = false;
@@ -70,15 +65,11 @@ bool ShowsFaces(HWND game, const std::array<Square, FaceCount>& faces)
             bool same = true;
             for (int y = 0; y < CardFaceSize && same; ++y)
                 for (int x = 0; x < CardFaceSize && same; ++x)
-                    same = (shown[(at.y + y) * span + at.x + x] & 0xFFFFFF) == face[static_cast<size_t>(y * CardFaceSize + x)];
+                    same = shown.At(at.x + x, at.y + y) == face[static_cast<size_t>(y * CardFaceSize + x)];
             any = any || same;
         }
         all = all && any;
     }
-    SelectObject(copyDC, previous);
-    DeleteDC(copyDC);
-    DeleteObject(copy);
-    ReleaseDC(nullptr, screen);
     return all;
 }
 

@@ -10,9 +10,9 @@
 #include <cstring>
 #include <string>
 
-#include "ui/bench/harness.h"
-#include "ui/bench/list_bench.h"
-#include "ui/bench/startup_bench.h"
+#include "bench/wine/harness.h"
+#include "bench/wine/list_bench.h"
+#include "bench/wine/startup_bench.h"
 #include "ui/program.h"
 
 namespace {

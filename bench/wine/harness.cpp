@@ -1,4 +1,4 @@
-#include "ui/bench/harness.h"
+#include "bench/wine/harness.h"
 
 #include <windows.h>
 

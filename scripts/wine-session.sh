@@ -1,6 +1,14 @@
-# Sourced by the Wine test run, the play command and the screenshot tool: starts a
-# private Xvfb and a persistent wineserver on the project's own prefix, and stops
-# both (by process id) in veltro_wine_stop. Callers trap EXIT to call it.
+#!/usr/bin/env bash
+# The project's Wine session: a private Xvfb screen and a persistent wineserver on
+# the project's own prefix, with the zh_CN.UTF-8 locale that gives the program its
+# GBK code page.
+#
+#   scripts/wine-session.sh COMMAND [ARGS...]
+#
+# runs the command inside a session and stops the session afterwards; inside a
+# session already running it just runs the command. ctest uses it as the Windows
+# build's emulator ("scripts/wine-session.sh wine PROGRAM"); the test, play,
+# screenshot and benchmark commands run their stages through it.
 
 veltro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -18,12 +26,11 @@ veltro_wineserver_pid=""
 
 # Starts Xvfb on a display it picks itself and exports DISPLAY once it is ready.
 veltro_start_xvfb() {
-    local fifo
+    local fifo display=""
     fifo="$(mktemp -u)"
     mkfifo "$fifo"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
     veltro_xvfb_pid=$!
-    local display=""
     read -r display <"$fifo" || true
     rm -f "$fifo"
     if [ -z "$display" ]; then
@@ -36,6 +43,7 @@ veltro_start_xvfb() {
 # Creates the prefix on first use; without a window manager, Managed=N spares
 # every hidden or destroyed top-level window a two-second wait.
 veltro_prepare_prefix() {
+    mkdir -p "$WINEPREFIX"
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the Wine prefix $WINEPREFIX"
         wineboot -i >/dev/null 2>&1
@@ -54,6 +62,7 @@ veltro_wine_start() {
     # Wine's background services inherit the output of the wine call that starts
     # them; started here on /dev/null they cannot hold a caller's pipe open.
     wine wineboot </dev/null >/dev/null 2>&1
+    export VELTRO_WINE_SESSION="$DISPLAY"
 }
 
 veltro_wine_stop() {
@@ -68,4 +77,31 @@ veltro_wine_stop() {
         wait "$veltro_xvfb_pid" 2>/dev/null || true
         veltro_xvfb_pid=""
     fi
+    unset VELTRO_WINE_SESSION
 }
+
+# Runs the command in the session, starting one for it unless one already runs.
+veltro_in_wine_session() {
+    if [ -n "${VELTRO_WINE_SESSION:-}" ]; then
+        "$@"
+        return
+    fi
+    trap veltro_wine_stop EXIT
+    trap "exit 130" INT TERM
+    veltro_wine_start || return 1
+    local status=0
+    "$@" || status=$?
+    veltro_wine_stop
+    trap - EXIT INT TERM
+    return $status
+}
+
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+    set -uo pipefail
+    if [ $# -eq 0 ]; then
+        echo "usage: scripts/wine-session.sh COMMAND [ARGS...]" >&2
+        exit 2
+    fi
+    veltro_in_wine_session "$@"
+    exit
+fi

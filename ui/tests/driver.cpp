@@ -1,0 +1,185 @@
+#include "ui/tests/driver.h"
+
+#include <cstdio>
+#include <cstring>
+
+std::string ControlText(HWND control)
+{
+    std::string text(static_cast<size_t>(SendMessageA(control, WM_GETTEXTLENGTH, 0, 0)) + 1, '\0');
+    SendMessageA(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+std::string ItemText(HWND dialog, int id)
+{
+    return ControlText(GetDlgItem(dialog, id));
+}
+
+std::pair<int, int> EditSelection(HWND edit)
+{
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+std::vector<std::string> ListLines(HWND list)
+{
+    std::vector<std::string> lines;
+    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        std::string line(static_cast<size_t>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0)) + 1, '\0');
+        SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line.data()));
+        line.resize(std::strlen(line.c_str()));
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string BytesInHex(const std::string& bytes)
+{
+    std::string hex;
+    for (unsigned char c : bytes) {
+        char digits[4];
+        std::snprintf(digits, sizeof digits, "%02x ", c);
+        hex += digits;
+    }
+    return hex;
+}
+
+void TypeText(HWND control, const char* text)
+{
+    for (const char* c = text; *c; ++c)
+        SendMessageA(control, WM_CHAR, static_cast<unsigned char>(*c), 1);
+}
+
+void PumpPendingMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+namespace {
+
+const char probeClassName[] = "VeltroModalProbe";
+const UINT RunStep = WM_APP;
+const UINT_PTR Watchdog = 1;
+const UINT WatchdogPeriod = 10000;
+
+struct ModalScript {
+    const std::function<void(HWND)>* step;
+    HWND probe = nullptr;
+    HWND dialog = nullptr;  // once it has shown
+    bool ran = false;
+};
+
+ModalScript* script;  // the thread's one armed script: its dialogs are modal
+
+bool IsDialog(HWND window)
+{
+    char className[8] = "";
+    GetClassNameA(window, className, sizeof className);
+    return lstrcmpA(className, "#32770") == 0;
+}
+
+// Sees every sent message of the thread: the dialog's showing is the cue.
+LRESULT CALLBACK WatchForShowing(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && script && !script->dialog && call->message == WM_WINDOWPOSCHANGED &&
+        (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_SHOWWINDOW) && IsDialog(call->hwnd)) {
+        script->dialog = call->hwnd;
+        // The dialog's loop takes posted messages before timer messages.
+        PostMessageA(script->probe, RunStep, 0, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK ProbeProc(HWND probe, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!script)
+        return DefWindowProcA(probe, message, wParam, lParam);
+    switch (message) {
+    case RunStep:
+        script->ran = true;
+        (*script->step)(script->dialog);
+        return 0;
+    case WM_TIMER:
+        KillTimer(probe, Watchdog);
+        if (script->dialog && IsWindow(script->dialog))
+            EndDialog(script->dialog, -1);
+        return 0;
+    }
+    return DefWindowProcA(probe, message, wParam, lParam);
+}
+
+}  // namespace
+
+bool WhileModal(const std::function<void()>& open, const std::function<void(HWND dialog)>& step)
+{
+    static const ATOM probeClass = [] {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = ProbeProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = probeClassName;
+        return RegisterClassA(&windowClass);
+    }();
+    (void)probeClass;
+    ModalScript armed;
+    armed.step = &step;
+    armed.probe = CreateWindowA(probeClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetTimer(armed.probe, Watchdog, WatchdogPeriod, nullptr);
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchForShowing, nullptr, GetCurrentThreadId());
+    script = &armed;
+    open();
+    script = nullptr;
+    UnhookWindowsHookEx(hook);
+    DestroyWindow(armed.probe);
+    return armed.ran;
+}
+
+Picture CopyPixels(HDC from, int x, int y, int width, int height)
+{
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP copy = CreateDIBSection(from, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HDC copyDC = CreateCompatibleDC(from);
+    HGDIOBJ previous = SelectObject(copyDC, copy);
+    BitBlt(copyDC, 0, 0, width, height, from, x, y, SRCCOPY);
+    GdiFlush();
+    Picture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.pixels.resize(static_cast<size_t>(width * height));
+    if (bits)
+        std::memcpy(picture.pixels.data(), bits, picture.pixels.size() * sizeof picture.pixels[0]);
+    for (std::uint32_t& pixel : picture.pixels)
+        pixel &= 0xFFFFFF;
+    SelectObject(copyDC, previous);
+    DeleteDC(copyDC);
+    DeleteObject(copy);
+    return picture;
+}
+
+Picture CaptureClient(HWND window)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    Picture picture = CopyPixels(dc, 0, 0, client.right, client.bottom);
+    ReleaseDC(window, dc);
+    return picture;
+}
+
+std::uint32_t PixelOf(COLORREF colour)
+{
+    return static_cast<std::uint32_t>(GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Drives the program's windows as a player would and reads back what a player
+// sees. Shared by the window tests, the play-through, the screenshot tool and the
+// Wine benchmarks; it needs no test framework.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A window's text in the bytes the ANSI calls give; asked by message, so it also
+// reads the controls of another process.
+std::string ControlText(HWND control);
+std::string ItemText(HWND dialog, int id);
+
+// The start and end of an edit control's selection.
+std::pair<int, int> EditSelection(HWND edit);
+
+// The lines of a list box, top to bottom.
+std::vector<std::string> ListLines(HWND list);
+
+// Bytes as hex, so that GBK texts compare readably in failure messages.
+std::string BytesInHex(const std::string& bytes);
+
+// Types the characters into the control as the keyboard's WM_CHAR messages would.
+void TypeText(HWND control, const char* text);
+
+// Handles everything already queued for this thread, without waiting for more.
+void PumpPendingMessages();
+
+// Calls open(), which opens a modal dialog, and runs step against that dialog from
+// inside the dialog's own message loop, once it is on screen and before any of its
+// timers fire. A dialog still open ten seconds later is ended with -1, so that a
+// failing script does not hang. Returns whether the step ran.
+bool WhileModal(const std::function<void()>& open, const std::function<void(HWND dialog)>& step);
+
+// Pixels as 0x00RRGGBB, row 0 at the top.
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+// Copies a rectangle of a device context: a window's client area (GetDC), the
+// whole window with its frame (GetWindowDC) or the screen (GetDC(nullptr)).
+Picture CopyPixels(HDC from, int x, int y, int width, int height);
+
+// The client area as the window's own device context holds it.
+Picture CaptureClient(HWND window);
+
+// A COLORREF as the 0x00RRGGBB of a Picture.
+std::uint32_t PixelOf(COLORREF colour);
