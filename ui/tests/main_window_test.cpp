@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "ui/deal_clock.h"
+#include "ui/paint_cards.h"
 
 TEST_F(MainWindowTest, OpensWithDealtHandEmptyAnswerAndSubmitDisabled)
 {
@@ -17,7 +18,7 @@ TEST_F(MainWindowTest, OpensWithDealtHandEmptyAnswerAndSubmitDisabled)
 }
 
 // What a player reads, converted from the program's GBK bytes by the system's code page.
-TEST_F(MainWindowTest, ShowsItsTextsInChineseOnTheButtonFaceColour)
+TEST_F(MainWindowTest, ShowsItsTextsInChinese)
 {
     wchar_t text[32] = L"";
     GetWindowTextW(Item(IDC_SUBMIT), text, 32);
@@ -26,8 +27,21 @@ TEST_F(MainWindowTest, ShowsItsTextsInChineseOnTheButtonFaceColour)
     EXPECT_STREQ(L"帮助(&H)...", text);
     GetMenuStringW(GetSystemMenu(window, FALSE), IDM_ABOUT, text, 32, MF_BYCOMMAND);
     EXPECT_STREQ(L"关于(&A)...", text);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
+}
+
+// A repaint shows the faces of the Hand as it is now, on the window's button-face background.
+TEST_F(MainWindowTest, PaintShowsTheHandsFacesOnTheButtonFaceColour)
+{
+    Picture shown[2];
+    for (int i = 0; i < 2; ++i) {
+        currentHand = i == 0 ? Hand{1, 1, 1, 1} : Hand{13, 13, 13, 13};
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        shown[i] = CaptureClient(window);
+        EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), shown[i].At(3, 3)) << "the window's background";
+    }
+    for (const POINT& square : CardFacePositions)
+        EXPECT_NE(shown[0].At(square.x + 40, square.y + 40), shown[1].At(square.x + 40, square.y + 40))
+            << "the middle of the square at " << square.x << ", " << square.y;
 }
 
 TEST_F(MainWindowTest, SubmitIsEnabledExactlyWhileTheAnswerHoldsText)
