@@ -10,7 +10,7 @@
 #include "bench/wine/harness.h"
 #include "ui/paint_cards.h"
 #include "ui/res/resource.h"
-#include "ui/tests/driver.h"
+#include "tools/driver/driver.h"
 
 namespace {
 

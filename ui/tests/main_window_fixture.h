@@ -12,7 +12,7 @@
 
 #include "ui/main_window.h"
 #include "ui/res/resource.h"
-#include "ui/tests/driver.h"
+#include "tools/driver/driver.h"
 
 // The program's texts as GBK bytes, spelled out so that a wrong execution character set shows.
 namespace Gbk {

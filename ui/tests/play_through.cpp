@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ui/res/resource.h"
-#include "ui/tests/driver.h"
+#include "tools/driver/driver.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ui/res/resource.h"
-#include "ui/tests/driver.h"
+#include "tools/driver/driver.h"
 #include "ui/verdict_dialog.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/tests/driver.h"
+#include "tools/driver/driver.h"
 
 #include <cstdio>
 #include <cstring>
