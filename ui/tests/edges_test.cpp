@@ -1,0 +1,161 @@
+#include "ui/tests/main_window_fixture.h"
+
+#include <cstring>
+
+#include "ui/paint_cards.h"
+
+namespace {
+
+// Puts the text on the clipboard and pastes it, as Shift+Insert or the context menu does.
+void Paste(HWND control, const char* text)
+{
+    const size_t size = std::strlen(text) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), text, size);
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    SendMessageA(control, WM_PASTE, 0, 0);
+}
+
+// Pixels of a card's square that are not in the colour given (0x00BBGGRR).
+int PixelsNotIn(HWND window, int card, COLORREF colour)
+{
+    HDC dc = GetDC(window);
+    int others = 0;
+    for (int y = 0; y < CardFaceSize; ++y)
+        for (int x = 0; x < CardFaceSize; ++x)
+            others += GetPixel(dc, CardFacePositions[card].x + x, CardFacePositions[card].y + y) != colour ? 1 : 0;
+    ReleaseDC(window, dc);
+    return others;
+}
+
+// Alt+Space's menu in a dialog: whether it opened, and whether its loop still
+// waited for input once the dialog had ended by itself.
+struct MenuWatch {
+    WNDPROC dialogProc = nullptr;
+    bool opened = false;
+    bool ended = false;
+    bool heldAfterEnd = false;
+};
+MenuWatch menuWatch;
+
+LRESULT CALLBACK WatchMenu(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_ENTERMENULOOP)
+        menuWatch.opened = true;
+    // The dialog manager hides a dialog that ends.
+    if (message == WM_WINDOWPOSCHANGED && (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_HIDEWINDOW))
+        menuWatch.ended = true;
+    // The menu's loop found nothing left to do but wait for the player.
+    if (message == WM_ENTERIDLE && wParam == MSGF_MENU && menuWatch.ended) {
+        menuWatch.heldAfterEnd = true;
+        EndMenu();  // so that a failing run still ends
+    }
+    return CallWindowProcA(menuWatch.dialogProc, dialog, message, wParam, lParam);
+}
+
+}  // namespace
+
+class EdgesTest : public MainWindowTest {};
+
+// Each text is pasted into the first field, which it leaves (its first two
+// characters pass), and confirmed with 2 3 4 typed in the others.
+TEST_F(EdgesTest, CustomHandTakesOnlyAWholeCardValueFromAPastedField)
+{
+    const struct {
+        const char* pasted;
+        bool taken;
+    } cases[] = {{"100", false}, {"-1", false}, {"1345", false}, {"  7", false}, {"1a", false},
+                 {"12", true},   {"013", true}, {"0", true}};
+    for (const auto& c : cases) {
+        currentHand = {5, 6, 7, 8};
+        bool open = false;
+        HWND first = nullptr, focus = nullptr;
+        std::pair<int, int> selection;
+        ModalScript script([&](HWND dialog) {
+            first = GetDlgItem(dialog, IDC_CARD_FIELD_0);
+            SetFocus(first);
+            Paste(first, c.pasted);
+            for (int id : {IDC_CARD_FIELD_1, IDC_CARD_FIELD_2, IDC_CARD_FIELD_3}) {
+                SetFocus(GetDlgItem(dialog, id));
+                TypeText(GetDlgItem(dialog, id), std::to_string(id - IDC_CARD_FIELD_0 + 1).c_str());
+            }
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            open = IsWindowVisible(dialog) != FALSE;
+            focus = GetFocus();
+            selection = EditSelection(first);
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        Command(IDC_CUSTOM_HAND);
+        ASSERT_TRUE(script.Ran()) << c.pasted;
+        if (c.taken) {
+            EXPECT_EQ((Hand{std::atoi(c.pasted), 2, 3, 4}), currentHand) << "pasted <" << c.pasted << ">";
+            continue;
+        }
+        EXPECT_TRUE(open) << "pasted <" << c.pasted << ">: the dialog stays open";
+        EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand) << "pasted <" << c.pasted << ">";
+        EXPECT_EQ(first, focus) << "pasted <" << c.pasted << ">: the focus goes back to it";
+        EXPECT_EQ(std::make_pair(0, static_cast<int>(std::strlen(c.pasted))), selection) << c.pasted;
+    }
+}
+
+TEST_F(EdgesTest, CardWithoutAFaceLeavesItsSquareInTheBackgroundColour)
+{
+    Command(IDC_DEAL);
+    ModalScript script([](HWND dialog) {
+        for (int id = IDC_CARD_FIELD_0; id <= IDC_CARD_FIELD_3; ++id)
+            TypeText(GetDlgItem(dialog, id), id == IDC_CARD_FIELD_0 ? "0" : "1");
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    Command(IDC_CUSTOM_HAND);
+    ASSERT_EQ((Hand{0, 1, 1, 1}), currentHand);
+    EXPECT_EQ(0, PixelsNotIn(window, 0, GetSysColor(COLOR_BTNFACE)))
+        << "pixels of the top-left square (card 0) not in the window's background colour";
+}
+
+// A click on "显示结果" gives the button the focus before it is disabled.
+TEST_F(EdgesTest, ShowResultsLeavesTheFocusInTheAnswerField)
+{
+    HWND button = Item(IDC_SHOW_RESULTS);
+    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_FALSE(Enabled(IDC_SHOW_RESULTS)) << "the click showed the results";
+    EXPECT_EQ(Item(IDC_ANSWER), GetFocus()) << "where the player's next key goes";
+}
+
+// Pasted full-width brackets from a Chinese input method.
+TEST_F(EdgesTest, VerdictNamesATwoByteCharacterWhole)
+{
+    const struct {
+        const char* answer;
+        const char* detail;
+    } cases[] = {{"（1+2+3）*4", "（ 不能作为第一个字符"}, {"4*（1+2+3）", "位置:2 原因:（ 不能跟在 * 后面"}};
+    for (const auto& c : cases) {
+        currentHand = {1, 2, 3, 4};
+        TypeAnswer("");
+        Paste(Item(IDC_ANSWER), c.answer);
+        EXPECT_EQ(BytesInHex(c.detail), BytesInHex(Submit().detail)) << c.answer;
+    }
+}
+
+// The verdict's timer runs on inside the menu's own loop and ends the dialog there.
+TEST_F(EdgesTest, VerdictEndedUnderItsOpenMenuStillLeadsToTheNextDeal)
+{
+    currentHand = {1, 2, 3, 4};
+    TypeAnswer("(1+2+3)*4");
+    menuWatch = MenuWatch{};
+    ModalScript script([](HWND dialog) {
+        menuWatch.dialogProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchMenu)));
+        PostMessageA(dialog, WM_SYSKEYDOWN, VK_MENU, 1 << 29);
+        PostMessageA(dialog, WM_SYSKEYDOWN, VK_SPACE, 1 << 29);
+    });
+    Command(IDC_SUBMIT);
+    ASSERT_TRUE(script.Ran());
+    ASSERT_TRUE(menuWatch.opened) << "Alt+Space opened no menu";
+    EXPECT_FALSE(menuWatch.heldAfterEnd) << "the system menu held the keyboard after the verdict ended";
+    EXPECT_EQ("", ItemText(IDC_ANSWER)) << "the next deal clears the answer";
+}
