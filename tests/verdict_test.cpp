@@ -63,7 +63,8 @@ TEST(JudgeAnswer, WritesTheVerdictOfEachKindOfAnswer)
         {H1234, "", 1, Judgement::Invalid, Invalid},
         {H1234, "   ", 769, Judgement::Invalid, Invalid + "位置:3 原因:"},
         // A character of several bytes is named whole; a byte that starts none, as it is.
-        {H1234, "1+\xE4\xB8\xAD", 513, Judgement::Invalid, Invalid + "位置:2 原因:中 不能跟在 + 后面"},
+        {H1234, "1+é", 513, Judgement::Invalid, Invalid + "位置:2 原因:é 不能跟在 + 后面"},
+        {H1234, "4*😀", 513, Judgement::Invalid, Invalid + "位置:2 原因:😀 不能跟在 * 后面"},
         {H1234, "（1+2+3）*4", 1, Judgement::Invalid, Invalid + "（ 不能作为第一个字符"},
         {H1234, "1+\xE4\xB8", 513, Judgement::Invalid, Invalid + "位置:2 原因:\xE4 不能跟在 + 后面"},
         {H1234, "\xB2\xBB", 1, Judgement::Invalid, Invalid + "\xB2 不能作为第一个字符"},

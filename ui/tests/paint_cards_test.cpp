@@ -39,11 +39,13 @@ std::vector<std::uint32_t> ReadScreen(HWND window)
 }
 
 // The colour a value's face shows at (x, y), read from the bitmap resource;
-// a value without a face leaves the blank it was painted on.
+// a value without a face shows the window's background, the button face.
 std::uint32_t FacePixel(std::int32_t value, int x, int y)
 {
-    if (value < 1 || value > 13)
-        return BlankPixel;
+    if (value < 1 || value > 13) {
+        const COLORREF background = GetSysColor(COLOR_BTNFACE);
+        return static_cast<std::uint32_t>(GetRValue(background) << 16 | GetGValue(background) << 8 | GetBValue(background));
+    }
     HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(value + 103), MAKEINTRESOURCEA(2));
     const auto bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(programInstance, found)));
     if (bytes == nullptr)
@@ -77,6 +79,7 @@ protected:
         WNDCLASSA windowClass = {};
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.hInstance = programInstance;
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
         windowClass.lpszClassName = "VeltroPaintTest";
         RegisterClassA(&windowClass);
         window = CreateWindowExA(0, "VeltroPaintTest", "", WS_POPUP | WS_VISIBLE, 0, 0, ClientSize, ClientSize,
@@ -104,7 +107,7 @@ TEST_F(PaintCardsTest, ShowsEachFaceInItsSquareAndNothingElse)
 }
 
 // 65537 + 103 would be id 104, the ace, once cut to the 16 bits of a resource id.
-TEST_F(PaintCardsTest, LeavesTheSquareOfAValueWithoutAFaceAsItWas)
+TEST_F(PaintCardsTest, BlanksTheSquareOfAValueWithoutAFaceInTheBackgroundColour)
 {
     PaintCards(window, Hand{0, 65537, 7, 14});
     EXPECT_EQ(0, Mismatches(window, Hand{0, 65537, 7, 14}));
