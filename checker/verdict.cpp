@@ -31,9 +31,9 @@ bool InRange(char c, int low, int high)
     return byte >= low && byte <= high;
 }
 
-// Bytes of the character that starts at text[at], at most length - at: a lead
-// byte counts alone when the bytes that should follow it are missing.
-std::size_t CharacterBytes(const char* text, std::size_t at, std::size_t length)
+// Bytes of the character that starts at text[at]: a lead byte counts alone when
+// the bytes that should follow it are missing (the terminating zero trails nothing).
+std::size_t CharacterBytes(const char* text, std::size_t at)
 {
     const char lead = text[at];
     std::size_t bytes = 1;
@@ -41,8 +41,6 @@ std::size_t CharacterBytes(const char* text, std::size_t at, std::size_t length)
         bytes = InRange(lead, 0x81, 0xFE) ? 2 : 1;
     else if (InRange(lead, 0xC2, 0xF4))
         bytes = InRange(lead, 0xE0, 0xEF) ? 3 : InRange(lead, 0xF0, 0xF4) ? 4 : 2;
-    if (at + bytes > length)
-        return 1;
     for (std::size_t i = 1; i < bytes; ++i) {
         const char next = text[at + i];
         const bool trails = TextsAreGbk ? InRange(next, 0x40, 0x7E) || InRange(next, 0x80, 0xFE)
@@ -59,10 +57,10 @@ struct Trail {
     char bytes[4];
 };
 
-Trail TrailOf(const char* text, std::size_t at, std::size_t length)
+Trail TrailOf(const char* text, std::size_t at)
 {
     Trail trail{};
-    const std::size_t bytes = CharacterBytes(text, at, length);
+    const std::size_t bytes = CharacterBytes(text, at);
     for (std::size_t i = 1; i < bytes; ++i)
         trail.bytes[i - 1] = text[at + i];
     return trail;
@@ -92,12 +90,12 @@ void FormatInvalidDetail(char (&detail)[VerdictLineBytes], CheckResult result, c
         std::snprintf(detail, sizeof detail, "%c 不能作为最后一个字符", AsFormatChar(last));
     } else if (kind == BadCharacter && position == 0) {
         std::snprintf(detail, sizeof detail, "%c%s 不能作为第一个字符", AsFormatChar(answer[0]),
-                      TrailOf(answer, 0, length).bytes);
+                      TrailOf(answer, 0).bytes);
     } else if (kind == BadCharacter && static_cast<std::size_t>(position) <= length) {
         // Position length is the terminating zero (a text of spaces only).
         // Every character before the offender was accepted, so the one before it is a single byte.
         std::snprintf(detail, sizeof detail, "位置:%d 原因:%c%s 不能跟在 %c 后面", position,
-                      AsFormatChar(answer[position]), TrailOf(answer, static_cast<std::size_t>(position), length).bytes,
+                      AsFormatChar(answer[position]), TrailOf(answer, static_cast<std::size_t>(position)).bytes,
                       AsFormatChar(answer[position - 1]));
     } else {
         detail[0] = '\0';
