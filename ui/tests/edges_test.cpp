@@ -127,7 +127,6 @@ TEST_F(EdgesTest, VerdictNamesATwoByteCharacterWhole)
         const char* detail;
     } cases[] = {{"（1+2+3）*4", "（ 不能作为第一个字符"}, {"4*（1+2+3）", "位置:2 原因:（ 不能跟在 * 后面"}};
     for (const auto& c : cases) {
-        currentHand = {1, 2, 3, 4};
         TypeAnswer("");
         Paste(Item(IDC_ANSWER), c.answer);
         EXPECT_EQ(BytesInHex(c.detail), BytesInHex(Submit().detail)) << c.answer;
@@ -137,18 +136,26 @@ TEST_F(EdgesTest, VerdictNamesATwoByteCharacterWhole)
 // The verdict's timer runs on inside the menu's own loop and ends the dialog there.
 TEST_F(EdgesTest, VerdictEndedUnderItsOpenMenuStillLeadsToTheNextDeal)
 {
-    currentHand = {1, 2, 3, 4};
-    TypeAnswer("(1+2+3)*4");
-    menuWatch = MenuWatch{};
-    ModalScript script([](HWND dialog) {
-        menuWatch.dialogProc = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchMenu)));
-        PostMessageA(dialog, WM_SYSKEYDOWN, VK_MENU, 1 << 29);
-        PostMessageA(dialog, WM_SYSKEYDOWN, VK_SPACE, 1 << 29);
-    });
-    Command(IDC_SUBMIT);
-    ASSERT_TRUE(script.Ran());
-    ASSERT_TRUE(menuWatch.opened) << "Alt+Space opened no menu";
-    EXPECT_FALSE(menuWatch.heldAfterEnd) << "the system menu held the keyboard after the verdict ended";
-    EXPECT_EQ("", ItemText(IDC_ANSWER)) << "the next deal clears the answer";
+    const struct {
+        const char* keys;
+        WPARAM down, up;
+        LPARAM altHeld;  // the context bit of a key message
+    } cases[] = {{"Alt+Space", VK_SPACE, 0, 1 << 29}, {"F10", VK_F10, VK_F10, 0}, {"Alt", VK_MENU, VK_MENU, 1 << 29}};
+    for (const auto& c : cases) {
+        currentHand = {1, 2, 3, 4};
+        TypeAnswer("(1+2+3)*4");
+        menuWatch = MenuWatch{};
+        ModalScript script([&c](HWND dialog) {
+            menuWatch.dialogProc = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(dialog, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchMenu)));
+            PostMessageA(dialog, WM_SYSKEYDOWN, c.down, c.altHeld);
+            if (c.up)
+                PostMessageA(dialog, WM_SYSKEYUP, c.up, c.altHeld | static_cast<LPARAM>(3u << 30));
+        });
+        Command(IDC_SUBMIT);
+        ASSERT_TRUE(script.Ran()) << c.keys;
+        ASSERT_TRUE(menuWatch.opened) << c.keys << " opened no menu";
+        EXPECT_FALSE(menuWatch.heldAfterEnd) << "the menu opened by " << c.keys << " held the keyboard after the verdict";
+        EXPECT_EQ("", ItemText(IDC_ANSWER)) << c.keys << ": the next deal clears the answer";
+    }
 }
