@@ -76,7 +76,8 @@ TEST_F(EdgesTest, CustomHandTakesOnlyAWholeCardValueFromAPastedField)
         }
         EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand) << "pasted <" << c.pasted << ">";
         EXPECT_EQ(IDC_CARD_FIELD_0, focus) << "pasted <" << c.pasted << ">: the focus goes back to it";
-        EXPECT_EQ(std::make_pair(0, static_cast<int>(std::strlen(c.pasted))), selection) << c.pasted;
+        EXPECT_EQ(std::make_pair(0, static_cast<int>(std::strlen(c.pasted))), selection)
+            << "pasted <" << c.pasted << ">: the selection in it";
     }
 }
 
