@@ -97,7 +97,8 @@ TEST_F(EdgesTest, VerdictNamesATwoByteCharacterWhole)
     const struct {
         const char* answer;
         const char* detail;
-    } cases[] = {{"（1+2+3）*4", "（ 不能作为第一个字符"}, {"4*（1+2+3）", "位置:2 原因:（ 不能跟在 * 后面"}};
+    } cases[] = {{"（1+2+3）*4", "（ 不能作为第一个字符"}, {"4*（1+2+3）", "位置:2 原因:（ 不能跟在 * 后面"},
+                 {"丂+1+2+3+4", "丂 不能作为第一个字符"}};  // a trail byte below 0x80
     for (const auto& c : cases) {
         TypeAnswer("");
         Paste(Item(IDC_ANSWER), c.answer);
