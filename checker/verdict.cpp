@@ -22,6 +22,50 @@ int AsFormatChar(char c)
     return static_cast<int>(static_cast<signed char>(c));
 }
 
+// Texts are GBK in the Windows build and UTF-8 in the native one.
+constexpr bool TextsAreGbk = sizeof("中") == 3;
+
+bool InRange(char c, int low, int high)
+{
+    const int byte = static_cast<unsigned char>(c);
+    return byte >= low && byte <= high;
+}
+
+// Bytes of the character that starts at text[at]: a lead byte counts alone when
+// the bytes that should follow it are missing (the terminating zero trails nothing).
+std::size_t CharacterBytes(const char* text, std::size_t at)
+{
+    const char lead = text[at];
+    std::size_t bytes = 1;
+    if (TextsAreGbk)
+        bytes = InRange(lead, 0x81, 0xFE) ? 2 : 1;
+    else if (InRange(lead, 0xC2, 0xF4))
+        bytes = InRange(lead, 0xE0, 0xEF) ? 3 : InRange(lead, 0xF0, 0xF4) ? 4 : 2;
+    for (std::size_t i = 1; i < bytes; ++i) {
+        const char next = text[at + i];
+        const bool trails = TextsAreGbk ? InRange(next, 0x40, 0x7E) || InRange(next, 0x80, 0xFE)
+                                        : InRange(next, 0x80, 0xBF);
+        if (!trails)
+            return 1;
+    }
+    return bytes;
+}
+
+// The bytes that follow the first of the character at text[at], so that a message
+// that names it by "%c%s" shows it whole, never the lead byte of a pair alone.
+struct Trail {
+    char bytes[4];
+};
+
+Trail TrailOf(const char* text, std::size_t at)
+{
+    Trail trail{};
+    const std::size_t bytes = CharacterBytes(text, at);
+    for (std::size_t i = 1; i < bytes; ++i)
+        trail.bytes[i - 1] = text[at + i];
+    return trail;
+}
+
 template <std::size_t N>
 void SetLine(char (&line)[N], const char* text)
 {
@@ -45,11 +89,14 @@ void FormatInvalidDetail(char (&detail)[VerdictLineBytes], CheckResult result, c
         const char last = length > 0 ? answer[length - 1] : '\0';
         std::snprintf(detail, sizeof detail, "%c 不能作为最后一个字符", AsFormatChar(last));
     } else if (kind == BadCharacter && position == 0) {
-        std::snprintf(detail, sizeof detail, "%c 不能作为第一个字符", AsFormatChar(answer[0]));
+        std::snprintf(detail, sizeof detail, "%c%s 不能作为第一个字符", AsFormatChar(answer[0]),
+                      TrailOf(answer, 0).bytes);
     } else if (kind == BadCharacter && static_cast<std::size_t>(position) <= length) {
         // Position length is the terminating zero (a text of spaces only).
-        std::snprintf(detail, sizeof detail, "位置:%d 原因:%c 不能跟在 %c 后面", position,
-                      AsFormatChar(answer[position]), AsFormatChar(answer[position - 1]));
+        // Every character before the offender was accepted, so the one before it is a single byte.
+        std::snprintf(detail, sizeof detail, "位置:%d 原因:%c%s 不能跟在 %c 后面", position,
+                      AsFormatChar(answer[position]), TrailOf(answer, static_cast<std::size_t>(position)).bytes,
+                      AsFormatChar(answer[position - 1]));
     } else {
         detail[0] = '\0';
     }

@@ -43,5 +43,6 @@ extern const char InvalidHeadline[];  // "不是合法的表达式!"
 // tolerance test. Right exactly when the text is accepted, its evaluation did not
 // have to stop, and the value hits the Target. The verdict holds the dialog's two
 // lines, written with bounded formatting; a "%c" of the text's terminating zero
-// ends its line there, as wsprintfA's would.
+// ends its line there, as wsprintfA's would. A detail names a character of two or
+// more bytes (GBK on Windows, UTF-8 natively) whole, never by its lead byte alone.
 JudgedAnswer JudgeAnswer(const char* text, const Hand& hand);

@@ -62,8 +62,11 @@ TEST(JudgeAnswer, WritesTheVerdictOfEachKindOfAnswer)
         // A "%c" of the terminating zero ends the line there.
         {H1234, "", 1, Judgement::Invalid, Invalid},
         {H1234, "   ", 769, Judgement::Invalid, Invalid + "位置:3 原因:"},
-        // Bytes of other characters are written as they are.
-        {H1234, "1+\xE4\xB8\xAD", 513, Judgement::Invalid, Invalid + "位置:2 原因:\xE4 不能跟在 + 后面"},
+        // A character of several bytes is named whole; a byte that starts none, as it is.
+        {H1234, "1+é", 513, Judgement::Invalid, Invalid + "位置:2 原因:é 不能跟在 + 后面"},
+        {H1234, "4*😀", 513, Judgement::Invalid, Invalid + "位置:2 原因:😀 不能跟在 * 后面"},
+        {H1234, "（1+2+3）*4", 1, Judgement::Invalid, Invalid + "（ 不能作为第一个字符"},
+        {H1234, "1+\xE4\xB8", 513, Judgement::Invalid, Invalid + "位置:2 原因:\xE4 不能跟在 + 后面"},
         {H1234, "\xB2\xBB", 1, Judgement::Invalid, Invalid + "\xB2 不能作为第一个字符"},
         {H1234, "1+2+3+4\r", 1793, Judgement::Invalid, Invalid + "位置:7 原因:\r 不能跟在 4 后面"},
     };
@@ -102,15 +105,17 @@ std::string ToGbk(const std::string& utf8)
 }
 
 // Every kind of verdict: the fixed texts, kind 5 for each of its characters, and
-// kind 1 at every position 0..29 (29 being the terminating zero of 29 spaces).
-// Each "%c" writes one byte whatever the character (see the next test), so an
-// ASCII offender gives the longest line.
+// kind 1 at every position 0..29 (29 being the terminating zero of 29 spaces),
+// by a single byte and by a Chinese character, which is named whole and so
+// gives the longest line.
 TEST(VerdictText, EveryLineFitsIn39BytesOfGbk)
 {
     std::vector<std::string> texts = {"(1+2+3)*4", "1+2+3+4", "1+2", "1+1+3+4", "(1+2+3+4", "1(", "1+",
                                       "1-",        "1*",      "1/",  "a",       std::string(29, ' ')};
     for (std::size_t position = 1; position <= 28; ++position)
         texts.push_back(std::string(position, '1') + "a");
+    for (std::size_t position = 0; position + std::strlen("中") <= 29; ++position)
+        texts.push_back(std::string(position, '1') + "中");
     std::size_t longest = 0;
     std::string longestLine;
     for (const std::string& text : texts) {
@@ -124,8 +129,8 @@ TEST(VerdictText, EveryLineFitsIn39BytesOfGbk)
             }
         }
     }
-    EXPECT_EQ("位置:10 原因:a 不能跟在 1 后面", longestLine);
-    EXPECT_EQ(30u, longest);
+    EXPECT_EQ("位置:10 原因:中 不能跟在 1 后面", longestLine);
+    EXPECT_EQ(31u, longest);
 }
 
 TEST(VerdictText, WritesAnyOffendingByteAsOneByte)

@@ -1,5 +1,7 @@
 #include "ui/card_value_field.h"
 
+#include <string>
+
 #include "checker/card_value_text.h"
 
 // All four fields are standard edit controls, so they share one previous procedure.
@@ -16,6 +18,21 @@ bool FieldHoldsCardValue(HWND field)
     char text[3];
     GetWindowTextA(field, text, sizeof text);
     return IsCardValueText(text);
+}
+
+bool FieldHoldsWholeCardValue(HWND field)
+{
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(field)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(field, &text[0], static_cast<int>(text.size()))));
+    int value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+        if (value > 13)
+            return false;
+    }
+    return !text.empty();
 }
 
 static LRESULT OnFieldChar(HWND field, WPARAM wParam, LPARAM lParam)

@@ -15,8 +15,8 @@ static void OnInitCustomHand(HWND dialog, LPARAM lParam)
         InstallCardValueField(GetDlgItem(dialog, id));
 }
 
-// A field that still had the focus, or that Enter reached before it lost it,
-// has not been range-checked yet: such a value must not reach the Hand.
+// Leaving a field judges only its first two characters, and the field that has
+// the focus has not been judged at all: only a whole card value reaches the Hand.
 static bool AllFieldsReady(HWND dialog)
 {
     for (int id : cardFieldIds) {
@@ -25,7 +25,7 @@ static bool AllFieldsReady(HWND dialog)
             SendMessageA(dialog, WM_NEXTDLGCTL, 0, 0);
             return false;
         }
-        if (!FieldHoldsCardValue(field)) {
+        if (!FieldHoldsWholeCardValue(field)) {
             SetFocus(field);
             SendMessageA(field, EM_SETSEL, 0, -1);
             return false;

@@ -141,7 +141,11 @@ static void OnShowResults(HWND window)
     HWND list = GetDlgItem(window, IDC_SOLUTION_LIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     FillSolutionList(solver, list);
-    EnableWindow(GetDlgItem(window, IDC_SHOW_RESULTS), FALSE);
+    HWND button = GetDlgItem(window, IDC_SHOW_RESULTS);
+    // A disabled button that keeps the focus swallows every key the player types.
+    if (GetFocus() == button)
+        SetFocus(GetDlgItem(window, IDC_ANSWER));
+    EnableWindow(button, FALSE);
 }
 
 static void OnAnswerChanged(HWND window, HWND answer)

@@ -11,5 +11,6 @@ constexpr int CardFaceSize = 80;
 constexpr POINT CardFacePositions[4] = {{13, 13}, {113, 13}, {13, 113}, {113, 113}};
 
 // Paints with a device context of its own, so it works inside and outside WM_PAINT.
-// A value without a face (outside 1..13) leaves its square as it was.
+// A value without a face (outside 1..13) leaves its square blank in the window's
+// background (its class brush).
 void PaintCards(HWND window, const Hand& hand);

@@ -36,6 +36,8 @@ static void AdvanceBar(HWND dialog)
     ++verdictTicks;
     SendMessageA(verdictBar, PBM_SETPOS, static_cast<WPARAM>(verdictTicks - 1), 0);
     if (verdictTicks == VerdictTicks) {
+        // A menu the player opened (Alt+Space) would otherwise keep the keyboard, and the deal waiting, after the end.
+        EndMenu();
         EndDialog(dialog, 1);
         KillTimer(dialog, VerdictTimer);
     }

@@ -16,11 +16,11 @@ const int ClientSize = 220;
 
 // The colour a value's face shows at (x, y), read from its bitmap resource (8 bits a
 // pixel, bottom-up, after a 40-byte header and 256 colours); a value without a face
-// leaves the blank it was painted on.
+// shows the window's background, the button face.
 std::uint32_t FacePixel(std::int32_t value, int x, int y)
 {
     if (value < 1 || value > 13)
-        return PixelOf(Blank);
+        return PixelOf(GetSysColor(COLOR_BTNFACE));
     HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(value + 103), MAKEINTRESOURCEA(2));
     const auto bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(programInstance, found)));
     if (bytes == nullptr)
@@ -36,6 +36,7 @@ protected:
         WNDCLASSA windowClass = {};
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.hInstance = programInstance;
+        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
         windowClass.lpszClassName = "VeltroPaintTest";
         RegisterClassA(&windowClass);
         window = CreateWindowExA(0, "VeltroPaintTest", "", WS_POPUP | WS_VISIBLE, 0, 0, ClientSize, ClientSize,
@@ -72,10 +73,11 @@ protected:
     HWND window = nullptr;
 };
 
+// Each hand is painted over the one before. A value without a face blanks its square:
 // 65537 + 103 would be id 104, the ace, once cut to the 16 bits of a resource id.
 TEST_F(PaintCardsTest, ShowsEachFaceInItsSquareAndNothingElse)
 {
-    const Hand hands[] = {{0, 65537, 7, 14}, {1, 5, 10, 13}, {2, 3, 4, 9}};
+    const Hand hands[] = {{1, 5, 10, 13}, {2, 3, 4, 9}, {0, 65537, 7, 14}};
     for (const Hand& hand : hands) {
         PaintCards(window, hand);
         EXPECT_EQ(0, Mismatches(hand)) << hand[0] << " " << hand[1] << " " << hand[2] << " " << hand[3];
