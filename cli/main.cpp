@@ -113,17 +113,6 @@ bool ParseHand(int argc, char** argv, int first, Hand& hand, std::string& error)
     return true;
 }
 
-std::vector<std::string> Solve(const Hand& hand, bool exact)
-{
-    Solver solver;
-    solver.SetHand(hand);
-    if (exact)
-        solver.SearchExact();  // hand values are 0..99, which it takes
-    else
-        solver.Search();
-    return std::move(solver.solutions);
-}
-
 void PrintLine(const std::string& line)
 {
     std::fwrite(line.data(), 1, line.size(), stdout);
@@ -132,7 +121,7 @@ void PrintLine(const std::string& line)
 
 int RunSolve(const Hand& hand, bool exact)
 {
-    for (const std::string& text : Solve(hand, exact))
+    for (const std::string& text : SolveHand(hand, exact))
         PrintLine(text);
     return 0;
 }
@@ -224,20 +213,16 @@ int RunExplain(const Hand& hand)
 int RunHands(bool exact)
 {
     int withoutSolution = 0;
-    int hands = 0;
     char line[64];
-    for (std::int32_t a = 1; a <= 13; ++a)
-        for (std::int32_t b = a; b <= 13; ++b)
-            for (std::int32_t c = b; c <= 13; ++c)
-                for (std::int32_t d = c; d <= 13; ++d) {
-                    const std::size_t count = Solve(Hand{a, b, c, d}, exact).size();
-                    ++hands;
-                    if (count == 0)
-                        ++withoutSolution;
-                    std::snprintf(line, sizeof line, "%d %d %d %d %zu", a, b, c, d, count);
-                    PrintLine(line);
-                }
-    std::snprintf(line, sizeof line, "%d hands, %d without a solution", hands, withoutSolution);
+    const std::vector<Hand> hands = AllHands();
+    for (const Hand& hand : hands) {
+        const std::size_t count = SolveHand(hand, exact).size();
+        if (count == 0)
+            ++withoutSolution;
+        std::snprintf(line, sizeof line, "%d %d %d %d %zu", hand[0], hand[1], hand[2], hand[3], count);
+        PrintLine(line);
+    }
+    std::snprintf(line, sizeof line, "%zu hands, %d without a solution", hands.size(), withoutSolution);
     PrintLine(line);
     return 0;
 }

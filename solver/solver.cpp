@@ -39,6 +39,28 @@ bool Solver::SearchExact()
     return true;
 }
 
+std::vector<Hand> AllHands()
+{
+    std::vector<Hand> hands;
+    for (std::int32_t a = 1; a <= 13; ++a)
+        for (std::int32_t b = a; b <= 13; ++b)
+            for (std::int32_t c = b; c <= 13; ++c)
+                for (std::int32_t d = c; d <= 13; ++d)
+                    hands.push_back(Hand{a, b, c, d});
+    return hands;
+}
+
+std::vector<std::string> SolveHand(const Hand& hand, bool exact)
+{
+    Solver solver;
+    solver.SetHand(hand);
+    if (exact)
+        solver.SearchExact();
+    else
+        solver.Search();
+    return std::move(solver.solutions);
+}
+
 void Solver::Record(int found)
 {
     shape = found;

@@ -108,6 +108,14 @@ private:
     void Record(int found);
 };
 
+// The 1820 different hands of the game, values 1..13 with order ignored, each as
+// a <= b <= c <= d, in ascending order.
+std::vector<Hand> AllHands();
+
+// The texts of a fresh Solver's Search for the hand, or of its SearchExact
+// when exact (none for a value outside -99..99).
+std::vector<std::string> SolveHand(const Hand& hand, bool exact = false);
+
 // A solution's exact value as written: reduced, "p/q", or "p" when q is 1;
 // "-" for no value.
 std::string FractionText(Fraction value);
