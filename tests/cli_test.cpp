@@ -137,7 +137,7 @@ TEST(Cli, HelpListsTheExactForms)
 TEST(Cli, RejectsBadArgumentsWithOneErrorLine)
 {
     const std::vector<Lines> cases = {
-        {"frobnicate"}, {"--help", "x"}, {"hands", "x"}, {"hands", "--exact", "x"}, {"explain", "1", "2", "3"},
+        {"frob\nnicate"}, {"--help", "x"}, {"hands", "x"}, {"hands", "--exact", "x"}, {"explain", "1", "2", "3"},
         {"solve", "1", "2", "3", "4", "5"}, {"list", "--exact", "1", "2", "3", "4"}, {"solve", "1", "2", "3", "100"},
         {"solve", "1", "2", "3", "+4"}, {"check", std::string(100000, '\x1B'), "2", "3", "4"},
     };
