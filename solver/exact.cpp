@@ -35,8 +35,10 @@ SearchComparison CompareSearches(const Hand& hand)
     solver.ForEachCandidate([&] {
         const int single = solver.FindShape<float>();
         const int exact = solver.FindShape<Fraction>();
-        comparison.single += single != 0 ? 1 : 0;
-        comparison.exact += exact != 0 ? 1 : 0;
+        if (single != 0)
+            ++comparison.single;
+        if (exact != 0)
+            ++comparison.exact;
         if (single == exact)
             return;
         ++comparison.differ;
