@@ -10,8 +10,8 @@
 
 #include <cstdio>
 #include <map>
-#include <type_traits>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
