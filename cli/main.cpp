@@ -1,9 +1,10 @@
 // veltro-cli: the command-line companion of the game, built from the same core.
 //
-//   veltro-cli solve A B C D         every solution text in search order
-//   veltro-cli list A B C D          the solution list's lines, sorted by bytes
+//   veltro-cli solve [--exact] A B C D  every solution text in search order
+//   veltro-cli list A B C D             the solution list's lines, sorted by bytes
 //   veltro-cli check A B C D [TEXT...]  judge each TEXT (or each line of stdin)
-//   veltro-cli hands                 the solution count of the 1820 hands
+//   veltro-cli explain A B C D          where single precision and exact arithmetic part
+//   veltro-cli hands [--exact]          the solution count of the 1820 hands
 //
 // Standard output carries nothing but the results; a usage error is one line on
 // standard error and exit status 2.
@@ -25,21 +26,28 @@ namespace {
 constexpr int UsageErrorStatus = 2;
 
 const char UsageText[] =
-    "usage: veltro-cli solve A B C D\n"
+    "usage: veltro-cli solve [--exact] A B C D\n"
     "       veltro-cli list A B C D\n"
     "       veltro-cli check A B C D [TEXT...]\n"
-    "       veltro-cli hands\n"
+    "       veltro-cli explain A B C D\n"
+    "       veltro-cli hands [--exact]\n"
     "       veltro-cli --help\n"
     "\n"
     "A B C D are the card values at hand indexes 0..3, integers 0 to 99.\n"
-    "solve  prints every solution text in search order, one per line.\n"
+    "solve  prints every solution text in search order, one per line; with\n"
+    "       --exact, those of the same search in exact rational arithmetic.\n"
     "list   prints the lines of the game's solution list, sorted by bytes\n"
     "       (or the single line \xE6\xB2\xA1\xE6\x9C\x89\xE7\xAD\x94\xE6\xA1\x88 when there is none).\n"
     "check  judges each TEXT (without TEXT: each line of standard input) as the\n"
     "       game's submit does and prints: check result, value (%.9g) or -,\n"
     "       right/wrong/invalid, and the verdict's two lines joined by \" / \".\n"
+    "explain prints each candidate that only one of the two searches solves:\n"
+    "       exact-only or single-only, the text, its exact value (p/q, or - after a\n"
+    "       division by zero) and its single-precision value (%.9g), tab-separated;\n"
+    "       then \"N single-precision solutions, M exact, K differ\".\n"
     "hands  prints \"a b c d N\" for each of the 1820 hands 1 <= a <= b <= c <= d <= 13,\n"
-    "       N the number of solutions, then \"1820 hands, K without a solution\".\n";
+    "       N the number of solutions (--exact: exact solutions), then\n"
+    "       \"1820 hands, K without a solution\".\n";
 
 // A usage error: one line on standard error, nothing on standard output.
 int UsageError(const std::string& message)
@@ -86,16 +94,17 @@ bool ParseHandValue(const char* argument, std::int32_t& value)
     return true;
 }
 
-// Reads the hand from argv[2..5]; on failure returns the usage error's message.
-bool ParseHand(int argc, char** argv, Hand& hand, std::string& error)
+// Reads the hand from argv[first..first+3]; on failure returns the usage error's
+// message.
+bool ParseHand(int argc, char** argv, int first, Hand& hand, std::string& error)
 {
     const std::string command = argv[1];
-    if (argc < 6) {
-        error = command + ": expected 4 hand values A B C D, got " + std::to_string(argc - 2);
+    if (argc < first + 4) {
+        error = command + ": expected 4 hand values A B C D, got " + std::to_string(argc - first);
         return false;
     }
     for (int i = 0; i < 4; ++i) {
-        const char* argument = argv[2 + i];
+        const char* argument = argv[first + i];
         if (!ParseHandValue(argument, hand[static_cast<std::size_t>(i)])) {
             error = command + ": hand value " + Quote(argument) + " is not an integer from 0 to 99";
             return false;
@@ -104,23 +113,15 @@ bool ParseHand(int argc, char** argv, Hand& hand, std::string& error)
     return true;
 }
 
-std::vector<std::string> Solve(const Hand& hand)
-{
-    Solver solver;
-    solver.SetHand(hand);
-    solver.Search();
-    return std::move(solver.solutions);
-}
-
 void PrintLine(const std::string& line)
 {
     std::fwrite(line.data(), 1, line.size(), stdout);
     std::fputc('\n', stdout);
 }
 
-int RunSolve(const Hand& hand)
+int RunSolve(const Hand& hand, bool exact)
 {
-    for (const std::string& text : Solve(hand))
+    for (const std::string& text : SolveHand(hand, exact))
         PrintLine(text);
     return 0;
 }
@@ -195,23 +196,33 @@ int RunCheck(int argc, char** argv, const Hand& hand)
     return 0;
 }
 
-int RunHands()
+int RunExplain(const Hand& hand)
+{
+    const SearchComparison comparison = CompareSearches(hand);
+    char single[48];
+    for (const Disagreement& line : comparison.lines) {
+        std::snprintf(single, sizeof single, "%.9g", static_cast<double>(line.single));
+        PrintLine(std::string(line.exactOnly ? "exact-only" : "single-only") + '\t' + line.text + '\t' +
+                  FractionText(line.exact) + '\t' + single);
+    }
+    PrintLine(std::to_string(comparison.single) + " single-precision solutions, " + std::to_string(comparison.exact) +
+              " exact, " + std::to_string(comparison.differ) + " differ");
+    return 0;
+}
+
+int RunHands(bool exact)
 {
     int withoutSolution = 0;
-    int hands = 0;
     char line[64];
-    for (std::int32_t a = 1; a <= 13; ++a)
-        for (std::int32_t b = a; b <= 13; ++b)
-            for (std::int32_t c = b; c <= 13; ++c)
-                for (std::int32_t d = c; d <= 13; ++d) {
-                    const std::size_t count = Solve(Hand{a, b, c, d}).size();
-                    ++hands;
-                    if (count == 0)
-                        ++withoutSolution;
-                    std::snprintf(line, sizeof line, "%d %d %d %d %zu", a, b, c, d, count);
-                    PrintLine(line);
-                }
-    std::snprintf(line, sizeof line, "%d hands, %d without a solution", hands, withoutSolution);
+    const std::vector<Hand> hands = AllHands();
+    for (const Hand& hand : hands) {
+        const std::size_t count = SolveHand(hand, exact).size();
+        if (count == 0)
+            ++withoutSolution;
+        std::snprintf(line, sizeof line, "%d %d %d %d %zu", hand[0], hand[1], hand[2], hand[3], count);
+        PrintLine(line);
+    }
+    std::snprintf(line, sizeof line, "%zu hands, %d without a solution", hands.size(), withoutSolution);
     PrintLine(line);
     return 0;
 }
@@ -225,21 +236,26 @@ int Run(int argc, char** argv)
     const std::string command = argv[1];
     if (command == "--help")
         return UsageError("--help takes no arguments");
+    // "--exact" right after the command asks solve and hands for the exact search.
+    const bool exact = argc > 2 && std::strcmp(argv[2], "--exact") == 0 && (command == "solve" || command == "hands");
+    const int first = exact ? 3 : 2;
     if (command == "hands") {
-        if (argc > 2)
-            return UsageError("hands: unexpected argument " + Quote(argv[2]));
-        return RunHands();
+        if (argc > first)
+            return UsageError("hands: unexpected argument " + Quote(argv[first]));
+        return RunHands(exact);
     }
-    if (command == "solve" || command == "list" || command == "check") {
+    if (command == "solve" || command == "list" || command == "check" || command == "explain") {
         Hand hand{};
         std::string error;
-        if (!ParseHand(argc, argv, hand, error))
+        if (!ParseHand(argc, argv, first, hand, error))
             return UsageError(error);
         if (command == "check")
             return RunCheck(argc, argv, hand);
-        if (argc > 6)
-            return UsageError(command + ": unexpected argument " + Quote(argv[6]));
-        return command == "solve" ? RunSolve(hand) : RunList(hand);
+        if (argc > first + 4)
+            return UsageError(command + ": unexpected argument " + Quote(argv[first + 4]));
+        if (command == "explain")
+            return RunExplain(hand);
+        return command == "solve" ? RunSolve(hand, exact) : RunList(hand);
     }
     return UsageError("unknown command " + Quote(argv[1]));
 }

@@ -11,12 +11,6 @@
 #error "Veltro's solver needs float arithmetic evaluated in float (FLT_EVAL_METHOD == 0)"
 #endif
 
-namespace {
-
-constexpr char OperatorCodes[4] = {'+', '-', '*', '/'};
-
-}  // namespace
-
 void Solver::SetHand(const Hand& hand)
 {
     for (std::size_t i = 0; i < 4; ++i)
@@ -27,43 +21,52 @@ void Solver::Search()
 {
     // At most one solution per candidate: 24 arrangements x 64 operator triples.
     solutions.reserve(solutions.size() + 24 * 64);
-    ArrangeValues(0);
+    ForEachCandidate([this] {
+        if (const int found = FindShape<float>())
+            Record(found);
+    });
 }
 
-void Solver::ArrangeValues(int k)
+bool Solver::SearchExact()
 {
-    if (k == 4) {
-        TryOperators();
-        return;
-    }
-    for (std::size_t i = 0; i < 4; ++i) {
-        if (!used[i]) {
-            order[static_cast<std::size_t>(k)] = values[i];
-            used[i] = true;
-            ArrangeValues(k + 1);
-            used[i] = false;
-        }
-    }
+    for (std::int32_t value : values)
+        if (value < -LargestExactValue || value > LargestExactValue)
+            return false;
+    ForEachCandidate([this] {
+        if (const int found = FindShape<Fraction>())
+            Record(found);
+    });
+    return true;
 }
 
-void Solver::TryOperators()
+std::vector<Hand> AllHands()
 {
-    for (char p : OperatorCodes) {
-        for (char q : OperatorCodes) {
-            for (char r : OperatorCodes) {
-                ops[0] = p;
-                ops[1] = q;
-                ops[2] = r;
-                int found = FindShape();
-                if (found != 0) {
-                    shape = found;
-                    BuildSolutionText();
-                    solutions.push_back(text);
-                    text.clear();
-                }
-            }
-        }
-    }
+    std::vector<Hand> hands;
+    for (std::int32_t a = 1; a <= 13; ++a)
+        for (std::int32_t b = a; b <= 13; ++b)
+            for (std::int32_t c = b; c <= 13; ++c)
+                for (std::int32_t d = c; d <= 13; ++d)
+                    hands.push_back(Hand{a, b, c, d});
+    return hands;
+}
+
+std::vector<std::string> SolveHand(const Hand& hand, bool exact)
+{
+    Solver solver;
+    solver.SetHand(hand);
+    if (exact)
+        solver.SearchExact();
+    else
+        solver.Search();
+    return std::move(solver.solutions);
+}
+
+void Solver::Record(int found)
+{
+    shape = found;
+    BuildSolutionText();
+    solutions.push_back(text);
+    text.clear();
 }
 
 float Solver::Combine(float x, float y, char op)
@@ -82,12 +85,34 @@ float Solver::Combine(float x, float y, char op)
     }
 }
 
+Fraction Solver::Combine(Fraction x, Fraction y, char op)
+{
+    if (!x.HasValue() || !y.HasValue())
+        return Fraction(0, 0);
+    switch (op) {
+    case '+':
+        return Fraction(x.num * y.den + y.num * x.den, x.den * y.den);
+    case '-':
+        return Fraction(x.num * y.den - y.num * x.den, x.den * y.den);
+    case '*':
+        return Fraction(x.num * y.num, x.den * y.den);
+    default:
+        if (y.num == 0)
+            return Fraction(0, 0);
+        // The sign goes to the numerator: den stays positive.
+        if (y.num < 0)
+            return Fraction(-x.num * y.den, x.den * -y.num);
+        return Fraction(x.num * y.den, x.den * y.num);
+    }
+}
+
+template <typename Number>
 int Solver::FindShape() const
 {
-    const float a = static_cast<float>(order[0]);
-    const float b = static_cast<float>(order[1]);
-    const float c = static_cast<float>(order[2]);
-    const float d = static_cast<float>(order[3]);
+    const Number a = static_cast<Number>(order[0]);
+    const Number b = static_cast<Number>(order[1]);
+    const Number c = static_cast<Number>(order[2]);
+    const Number d = static_cast<Number>(order[3]);
     const char p = ops[0];
     const char q = ops[1];
     const char r = ops[2];
@@ -95,13 +120,13 @@ int Solver::FindShape() const
     // Each shape computes exactly the operations of its bracketing; a
     // sub-expression shared by two shapes is computed once (the operations are
     // pure, so the values are the same).
-    const float ab = Combine(a, b, p);
+    const Number ab = Combine(a, b, p);
     if (HitsTarget(Combine(Combine(ab, c, q), d, r)))  // ((a p b) q c) r d
         return 1;
-    const float cd = Combine(c, d, r);
+    const Number cd = Combine(c, d, r);
     if (HitsTarget(Combine(ab, cd, q)))  // (a p b) q (c r d)
         return 2;
-    const float bc = Combine(b, c, q);
+    const Number bc = Combine(b, c, q);
     if (HitsTarget(Combine(Combine(a, bc, p), d, r)))  // (a p (b q c)) r d
         return 3;
     if (HitsTarget(Combine(a, Combine(bc, d, r), p)))  // a p ((b q c) r d)
@@ -110,3 +135,32 @@ int Solver::FindShape() const
         return 5;
     return 0;
 }
+
+template <typename Number>
+Number Solver::ShapeValue(int bracketing) const
+{
+    const Number a = static_cast<Number>(order[0]);
+    const Number b = static_cast<Number>(order[1]);
+    const Number c = static_cast<Number>(order[2]);
+    const Number d = static_cast<Number>(order[3]);
+    const char p = ops[0];
+    const char q = ops[1];
+    const char r = ops[2];
+    switch (bracketing) {
+    case 1:
+        return Combine(Combine(Combine(a, b, p), c, q), d, r);
+    case 2:
+        return Combine(Combine(a, b, p), Combine(c, d, r), q);
+    case 3:
+        return Combine(Combine(a, Combine(b, c, q), p), d, r);
+    case 4:
+        return Combine(a, Combine(Combine(b, c, q), d, r), p);
+    default:
+        return Combine(a, Combine(b, Combine(c, d, r), q), p);
+    }
+}
+
+template int Solver::FindShape<float>() const;
+template int Solver::FindShape<Fraction>() const;
+template float Solver::ShapeValue<float>(int) const;
+template Fraction Solver::ShapeValue<Fraction>(int) const;

@@ -1,7 +1,8 @@
 #pragma once
 // The puzzle solver: an exhaustive, blind search over every
 // arrangement of the four values, every operator triple and five bracketings, in
-// IEEE 754 single precision, with each solution turned into its display text
+// IEEE 754 single precision as the game does, or in exact rational arithmetic
+// (fraction.h) for veltro-cli; each solution turned into its display text
 // (solution_text.cpp).
 
 #include <array>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "common/types.h"
+#include "solver/fraction.h"
 
 // The result of a division by zero inside the search; it goes on through the
 // remaining operations of the candidate.
@@ -31,25 +33,109 @@ public:
     // Copies the four values of the hand into `values`; nothing else changes.
     void SetHand(const Hand& hand);
 
-    // Runs the whole search (1536 candidates) over `values` and appends one text
-    // per solution to `solutions`, in the order found. It does not empty
-    // `solutions` first.
+    // Runs the whole search (1536 candidates) over `values` in single precision
+    // and appends one text per solution to `solutions`, in the order found. It
+    // does not empty `solutions` first.
     void Search();
 
-    // Places a value at position k and recurses; at k == 4 tries the operators.
-    void ArrangeValues(int k);
+    // The same search in exact arithmetic: a candidate's solution is its first
+    // shape whose exact value is 24. Returns false, finding nothing, when a value
+    // lies outside -99..99, where 64-bit fractions could overflow.
+    bool SearchExact();
 
-    // Tries the 64 operator triples on the current `order`.
-    void TryOperators();
+    // Calls visit() once per candidate, in search order, with `order` and `ops`
+    // set; `used` is all false again on return.
+    template <typename Visit>
+    void ForEachCandidate(Visit&& visit)
+    {
+        ArrangeValues(0, visit);
+    }
 
-    // The number (1..5) of the first shape whose value hits the Target, or 0.
+    // The number (1..5) of the first shape whose value hits the Target, or 0;
+    // float as the game, Fraction for the exact search.
+    template <typename Number = float>
     int FindShape() const;
+
+    // The value of shape `bracketing` (1..5) of the current candidate.
+    template <typename Number = float>
+    Number ShapeValue(int bracketing) const;
 
     // x op y rounded to single precision; "/" by zero (either sign) gives
     // DivisionByZeroResult. Any operator other than "+", "-", "*" is taken as "/".
     static float Combine(float x, float y, char op);
 
+    // x op y exactly; a division by zero, or an operand without a value, gives no
+    // value.
+    static Fraction Combine(Fraction x, Fraction y, char op);
+
     // Appends the display text of the current solution (order, ops, shape) to
     // `text`.
     void BuildSolutionText();
+
+private:
+    // Places a value at position k and recurses; at k == 4 tries the operators.
+    template <typename Visit>
+    void ArrangeValues(int k, Visit& visit)
+    {
+        if (k == 4) {
+            TryOperators(visit);
+            return;
+        }
+        for (std::size_t i = 0; i < 4; ++i) {
+            if (!used[i]) {
+                order[static_cast<std::size_t>(k)] = values[i];
+                used[i] = true;
+                ArrangeValues(k + 1, visit);
+                used[i] = false;
+            }
+        }
+    }
+
+    // The 64 operator triples on the current `order`, the first operator slowest.
+    template <typename Visit>
+    void TryOperators(Visit& visit)
+    {
+        constexpr char Codes[4] = {'+', '-', '*', '/'};
+        for (char p : Codes)
+            for (char q : Codes)
+                for (char r : Codes) {
+                    ops = {p, q, r};
+                    visit();
+                }
+    }
+
+    // Stores the solution of the current candidate, found in `found`, if any.
+    void Record(int found);
 };
+
+// The 1820 different hands of the game, values 1..13 with order ignored, each as
+// a <= b <= c <= d, in ascending order.
+std::vector<Hand> AllHands();
+
+// The texts of a fresh Solver's Search for the hand, or of its SearchExact
+// when exact (none for a value outside -99..99).
+std::vector<std::string> SolveHand(const Hand& hand, bool exact = false);
+
+// A solution's exact value as written: reduced, "p/q", or "p" when q is 1;
+// "-" for no value.
+std::string FractionText(Fraction value);
+
+// One candidate on which the two searches disagree, as one line of each text
+// that only one of them finds.
+struct Disagreement {
+    bool exactOnly;  // found by the exact search only; otherwise by single precision only
+    std::string text;
+    Fraction exact;  // the text's exact value
+    float single;    // the text's single-precision value
+};
+
+// Both searches over one hand, candidate by candidate.
+struct SearchComparison {
+    std::size_t single = 0;  // solutions of the single-precision search
+    std::size_t exact = 0;   // solutions of the exact search
+    std::size_t differ = 0;  // candidates whose solution texts differ
+    std::vector<Disagreement> lines;  // in search order; both kinds for a candidate with two texts
+};
+
+// Values as SearchExact takes them (-99..99).
+SearchComparison CompareSearches(const Hand& hand);

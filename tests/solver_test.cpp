@@ -1,31 +1,23 @@
-// The search, its order and its single-precision arithmetic.
+// The search in both arithmetics and its texts' parentheses; the exact search
+// checked against an independent reading of every text it prints.
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cmath>
+#include <algorithm>
+#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "solver/solution_list.h"
 #include "solver/solver.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
-Texts Solve(const Hand& hand)
-{
-    Solver solver;
-    solver.SetHand(hand);
-    solver.Search();
-    return solver.solutions;
-}
-
 TEST(Solver, ListsTheSolutionsOf1234InSearchOrder)
 {
-    const Texts solutions = Solve(Hand{1, 2, 3, 4});
+    const Texts solutions = SolveHand({1, 2, 3, 4});
     ASSERT_EQ(80u, solutions.size());
     const Texts firstSixteen = {
         "(1+2+3)*4", "1*2*3*4",     "1*2*4*3", "(1+3+2)*4", "(1+3)*(2+4)", "1*3*2*4",   "(1+3)*(4+2)", "1*3*4*2",
@@ -39,16 +31,7 @@ TEST(Solver, ListsTheSolutionsOf1234InSearchOrder)
 // Equal values are not recognised: each arrangement of them finds its texts again.
 TEST(Solver, RepeatsTheTextsOfEqualValuesOncePerArrangement)
 {
-    const Texts sixes = Solve(Hand{6, 6, 6, 6});
-    ASSERT_EQ(72u, sixes.size());
-    for (std::size_t i = 0; i < sixes.size(); ++i)
-        EXPECT_EQ((Texts{"6+6+6+6", "6*6-(6+6)", "6*6-6-6"}[i % 3]), sixes[i]) << "solution " << i;
-
-    EXPECT_EQ(Texts(4, "(10*10-4)/4"), Solve(Hand{4, 4, 10, 10}));
-
-    const Texts twelves = Solve(Hand{12, 12, 1, 1});
-    ASSERT_EQ(180u, twelves.size());
-    EXPECT_EQ(45u, std::set<std::string>(twelves.begin(), twelves.end()).size());
+    const Texts twelves = SolveHand({12, 12, 1, 1});
     const Texts firstArrangement = {"12+12+1-1",   "12+12-1+1",   "12+12-(1-1)", "(12+12)*1*1",
                                     "(12+12)*1/1", "(12+12)/1*1", "(12+12)/1/1"};
     EXPECT_EQ(firstArrangement, Texts(twelves.begin(), twelves.begin() + 7));
@@ -56,20 +39,16 @@ TEST(Solver, RepeatsTheTextsOfEqualValuesOncePerArrangement)
     EXPECT_EQ("12+1+12-1", twelves[14]);
 }
 
-TEST(Solver, FindsTheCountsOfTheExampleHands)
+TEST(Solver, FindsTheSolutionsOfTheExampleHands)
 {
-    const std::pair<Hand, std::size_t> cases[] = {
-        {{3, 3, 8, 8}, 0},  // 8/(3-8/3) misses in single precision
-        {{1, 1, 1, 1}, 0}, {{13, 13, 13, 13}, 0}, {{1, 4, 5, 6}, 1}, {{0, 4, 6, 13}, 36}};
-    for (const auto& [hand, count] : cases)
-        EXPECT_EQ(count, Solve(hand).size()) << hand[0] << " " << hand[1] << " " << hand[2] << " " << hand[3];
-    EXPECT_EQ(Texts{"6/(5/4-1)"}, Solve(Hand{1, 4, 5, 6}));
-}
-
-TEST(Solver, SecondSearchAppendsASecondSet)
-{
-    Solver solver;
-    solver.SetHand(Hand{4, 4, 10, 10});
+    // 8/(3-8/3) and 4/(1-5/6) miss in single precision.
+    const std::pair<Hand, Texts> cases[] = {{{3, 3, 8, 8}, {}}, {{1, 4, 5, 6}, {"6/(5/4-1)"}}, {{13, 13, 13, 13}, {}},
+                                            {{4, 4, 10, 10}, Texts(4, "(10*10-4)/4")}};
+    for (const auto& [hand, texts] : cases)
+        EXPECT_EQ(texts, SolveHand(hand)) << testing::PrintToString(hand);
+    EXPECT_EQ(36u, SolveHand({0, 4, 6, 13}).size());
+    Solver solver;  // a second search appends a second set
+    solver.SetHand({4, 4, 10, 10});
     solver.Search();
     solver.Search();
     EXPECT_EQ(Texts(8, "(10*10-4)/4"), solver.solutions);
@@ -77,58 +56,127 @@ TEST(Solver, SecondSearchAppendsASecondSet)
 
 TEST(Solver, CombineDividesByZeroOfEitherSignAsMinusAMillion)
 {
-    EXPECT_EQ(-1000000.0f, Solver::Combine(5.0f, 0.0f, '/'));
     EXPECT_EQ(-1000000.0f, Solver::Combine(5.0f, -0.0f, '/'));
-    EXPECT_EQ(-1000000.0f, Solver::Combine(0.0f, 0.0f, '/'));
 }
 
-// 8/(3-8/3) and 4/(1-5/6) are 24 in rational arithmetic; 2^-19 is the step of
-// single precision at 24, and the tolerance admits no step.
-TEST(Solver, MissesWhatIsOff24OnlyInSinglePrecision)
-{
-    const float eightThirds = Solver::Combine(8.0f, 3.0f, '/');
-    const float v = Solver::Combine(8.0f, Solver::Combine(3.0f, eightThirds, '-'), '/');
-    EXPECT_EQ(24.0f + std::ldexp(3.0f, -19), v);
-    const float fiveSixths = Solver::Combine(5.0f, 6.0f, '/');
-    const float w = Solver::Combine(4.0f, Solver::Combine(1.0f, fiveSixths, '-'), '/');
-    EXPECT_EQ(24.0f - std::ldexp(1.0f, -19), w);
-    for (float miss : {v, w, std::nextafter(24.0f, 25.0f), std::nextafter(24.0f, 23.0f)})
-        EXPECT_FALSE(HitsTarget(miss)) << miss;
-    EXPECT_TRUE(HitsTarget(24.0f));
-}
+// Rows by the levels of p q r (L for + -, H for * /), then shapes 1..5.
+const char* const Table[][6] = {
+    {"LLL", "a p b q c r d", "a p b q (c r d)", "a p (b q c) r d", "a p (b q c r d)", "a p (b q (c r d))"},
+    {"LLH", "(a p b q c) r d", "a p b q c r d", "(a p (b q c)) r d", "a p (b q c) r d", "a p (b q c r d)"},
+    {"LHL", "(a p b) q c r d", "(a p b) q (c r d)", "a p b q c r d", "a p (b q c r d)", "a p (b q (c r d))"},
+    {"LHH", "(a p b) q c r d", "(a p b) q (c r d)", "(a p b q c) r d", "a p b q c r d", "a p b q (c r d)"},
+    {"HLL", "a p b q c r d", "a p b q (c r d)", "a p (b q c) r d", "a p (b q c r d)", "a p (b q (c r d))"},
+    {"HLH", "(a p b q c) r d", "a p b q c r d", "a p (b q c) r d", "a p ((b q c) r d)", "a p (b q c r d)"},
+    {"HHL", "a p b q c r d", "a p b q (c r d)", "a p (b q c) r d", "a p (b q c r d)", "a p (b q (c r d))"},
+    {"HHH", "a p b q c r d", "a p b q (c r d)", "a p (b q c) r d", "a p (b q c r d)", "a p (b q (c r d))"},
+};
 
-TEST(Solver, FindShapeGivesTheFirstHittingShape)
+// Both operators of each level in each slot, so 8 operator triples per row; the
+// values 10 2 0 99 stand for a b c d.
+TEST(SolutionText, FollowsTheParenthesisTableInEveryRowAndShape)
 {
-    const struct {
-        std::array<std::int32_t, 4> order;
-        std::array<char, 3> ops;
-        int shape;
-    } cases[] = {
-        {{1, 2, 3, 4}, {'+', '+', '+'}, 0},   // 10 in every shape
-        {{1, 2, 3, 4}, {'+', '+', '*'}, 1},   // ((1+2)+3)*4
-        {{1, 3, 2, 4}, {'+', '*', '+'}, 2},   // (1+3)*(2+4)
-        {{1, 1, 3, 8}, {'-', '-', '*'}, 3},   // (1-(1-3))*8
-        {{2, 1, 3, 4}, {'/', '/', '/'}, 4},   // 2/((1/3)/4)
-        {{6, 5, 4, 1}, {'/', '/', '-'}, 4},   // 6/((5/4)-1)
-        {{8, 1, 1, 2}, {'/', '/', '+'}, 5},   // 8/(1/(1+2))
-        {{8, 3, 8, 3}, {'/', '-', '/'}, 0},   // 8/(3-8/3) misses in single precision
-        {{6, 0, 13, 4}, {'/', '*', '+'}, 0},  // 6/(0*13) goes on with -1000000
-    };
-    for (const auto& c : cases) {
-        Solver solver;
-        solver.order = c.order;
-        solver.ops = c.ops;
-        EXPECT_EQ(c.shape, solver.FindShape()) << c.order[0] << c.ops[0] << c.order[1] << c.ops[1] << c.order[2]
-                                               << c.ops[2] << c.order[3];
+    const std::string written[4] = {"10", "2", "0", "99"};
+    Solver solver;
+    solver.order = {10, 2, 0, 99};
+    for (const auto& row : Table) {
+        for (int variant = 0; variant < 8; ++variant) {
+            for (std::size_t slot = 0; slot < 3; ++slot)
+                solver.ops[slot] = row[0][slot] == 'H' ? "*/"[(variant >> slot) & 1] : "+-"[(variant >> slot) & 1];
+            for (solver.shape = 1; solver.shape <= 5; ++solver.shape) {
+                std::string expected;
+                for (const char* c = row[solver.shape]; *c != '\0'; ++c)
+                    expected += *c >= 'a' && *c <= 'd' ? written[*c - 'a']
+                                : *c >= 'p'          ? std::string(1, solver.ops[static_cast<std::size_t>(*c - 'p')])
+                                                     : std::string(*c == ' ' ? 0 : 1, *c);
+                solver.BuildSolutionText();
+                EXPECT_EQ(expected, solver.text) << "levels " << row[0] << ", shape " << solver.shape;
+                solver.text.clear();
+            }
+        }
     }
 }
 
-TEST(SolutionList, ShowsOneLineWhenThereIsNoSolution)
+// An exact value as a reduced fraction, denominator positive, or 0/0 after a
+// division by zero.
+using Exact = std::pair<long long, long long>;
+
+Exact Apply(Exact x, Exact y, char op)
 {
+    const auto [n, d] = op == '+'   ? Exact{x.first * y.second + y.first * x.second, x.second * y.second}
+                        : op == '-' ? Exact{x.first * y.second - y.first * x.second, x.second * y.second}
+                        : op == '*' ? Exact{x.first * y.first, x.second * y.second}
+                                    : Exact{x.first * y.second, x.second * y.first};
+    if (x.second == 0 || y.second == 0 || d == 0)
+        return {0, 0};
+    const long long divisor = std::gcd(n, d) * (d < 0 ? -1 : 1);
+    return {n / divisor, d / divisor};
+}
+
+// Reads a text by the usual rules (level 1: + and -, level 2: * and /, equal
+// levels left to right), from `at` on, adding the values it meets to `values`.
+Exact Read(const std::string& text, std::size_t& at, std::vector<int>& values, int level = 1)
+{
+    const auto operand = [&]() -> Exact {
+        if (level == 1)
+            return Read(text, at, values, 2);
+        if (text[at] == '(')
+            return Read(text, ++at, values);
+        std::size_t length = 0;
+        values.push_back(std::stoi(text.substr(at), &length));
+        at += length;
+        return {values.back(), 1};
+    };
+    Exact value = operand();
+    while (at < text.size() && std::string(level == 1 ? "+-" : "*/").find(text[at]) != std::string::npos) {
+        const char op = text[at++];
+        value = Apply(value, operand(), op);
+    }
+    at += level == 1 && at < text.size() && text[at] == ')' ? 1 : 0;  // the end of a parenthesised operand
+    return value;
+}
+
+// Hands at the overflow bound too, where the sanitised build stops on an overflow.
+TEST(ExactSearch, FindsTextsOfTheHandThatReadAsExactly24AndReportsEveryDisagreement)
+{
+    std::vector<Hand> hands = AllHands();
+    hands.insert(hands.end(), {Hand{-99, 1, 24, 99}, Hand{-98, -96, 97, 99}});
+    for (const Hand& hand : hands) {
+        Texts single = SolveHand(hand), exact = SolveHand(hand, true);
+        for (const std::string& text : exact) {
+            std::size_t at = 0;
+            std::vector<int> values;
+            EXPECT_EQ(Exact(24, 1), Read(text, at, values)) << text << " of " << testing::PrintToString(hand);
+            std::sort(values.begin(), values.end());
+            EXPECT_EQ(std::vector<int>(hand.begin(), hand.end()), values) << text << " of " << testing::PrintToString(hand);
+        }
+        const SearchComparison comparison = CompareSearches(hand);
+        EXPECT_EQ(single.size(), comparison.single) << testing::PrintToString(hand);
+        EXPECT_EQ(exact.size(), comparison.exact) << testing::PrintToString(hand);
+        for (const Disagreement& line : comparison.lines) {
+            std::size_t at = 0;
+            std::vector<int> values;
+            // The line's value, reduced by a product with 1, is the text's.
+            EXPECT_EQ(Read(line.text, at, values), Apply({line.exact.num, line.exact.den}, {1, 1}, '*')) << line.text;
+            EXPECT_TRUE(line.exactOnly || line.single == 24.0f) << line.text << " single-only at " << line.single;
+            // With what only the other search finds, each search finds what the other does.
+            (line.exactOnly ? single : exact).push_back(line.text);
+        }
+        std::sort(single.begin(), single.end());
+        std::sort(exact.begin(), exact.end());
+        EXPECT_EQ(single, exact) << testing::PrintToString(hand);
+    }
+    EXPECT_FALSE(SolveHand({-99, 1, 24, 99}, true).empty()) << "a bound hand with solutions";
     Solver solver;
-    solver.SetHand(Hand{3, 3, 8, 8});
-    solver.Search();
-    EXPECT_EQ(Texts{"没有答案"}, SolutionListLines(solver));
+    solver.SetHand({1, 1, 100, 1});
+    EXPECT_FALSE(solver.SearchExact()) << "a value beyond the bound";
+    EXPECT_EQ(Texts{}, solver.solutions);
+}
+
+TEST(ExactSearch, WritesAValueReducedAsPOverQ)
+{
+    for (const auto& [value, text] : {std::pair<Fraction, const char*>{{48, 2}, "24"}, {{-2, 4}, "-1/2"}, {{0, 7}, "0"},
+                                      {{5, 0}, "-"}, {{76832, 3201}, "76832/3201"}})
+        EXPECT_EQ(text, FractionText(value)) << value.num << "/" << value.den;
 }
 
 }  // namespace
