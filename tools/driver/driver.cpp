@@ -89,14 +89,14 @@ bool IsDialog(HWND window)
     return lstrcmpA(className, "#32770") == 0;
 }
 
-// Sees every sent message of the thread: the dialog's showing is the cue.
-LRESULT CALLBACK WatchForShowing(int code, WPARAM wParam, LPARAM lParam)
+// Sees every sent message of the thread: the dialog's initialisation is the cue.
+LRESULT CALLBACK WatchForDialog(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && script && !script->dialog && call->message == WM_WINDOWPOSCHANGED &&
-        (reinterpret_cast<const WINDOWPOS*>(call->lParam)->flags & SWP_SHOWWINDOW) && IsDialog(call->hwnd)) {
+    if (code == HC_ACTION && script && !script->dialog && call->message == WM_INITDIALOG && IsDialog(call->hwnd)) {
         script->dialog = call->hwnd;
-        // The dialog's loop takes posted messages before timer messages.
+        // The dialog's loop takes posted messages before timer messages, so the
+        // step comes before any tick of a timer set at initialisation.
         PostMessageA(script->probe, RunStep, 0, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -108,6 +108,10 @@ LRESULT CALLBACK ProbeProc(HWND probe, UINT message, WPARAM wParam, LPARAM lPara
         return DefWindowProcA(probe, message, wParam, lParam);
     switch (message) {
     case RunStep:
+        // As the dialog manager does once its loop is idle; a timer's tick could come first.
+        if (!IsWindowVisible(script->dialog))
+            ShowWindow(script->dialog, SW_SHOWNORMAL);
+        UpdateWindow(script->dialog);
         script->ran = true;
         (*script->step)(script->dialog);
         return 0;
@@ -136,7 +140,7 @@ bool WhileModal(const std::function<void()>& open, const std::function<void(HWND
     armed.step = &step;
     armed.probe = CreateWindowA(probeClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetTimer(armed.probe, Watchdog, WatchdogPeriod, nullptr);
-    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchForShowing, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchForDialog, nullptr, GetCurrentThreadId());
     script = &armed;
     open();
     script = nullptr;
