@@ -1,6 +1,6 @@
 #include "ui/tests/main_window_fixture.h"
 
-#include "ui/deal_clock.h"
+#include "common/deal.h"
 
 namespace {
 
