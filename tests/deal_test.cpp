@@ -3,14 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <string>
 
 #include "common/deal.h"
 
 namespace {
 
-// The system as one deal meets it: scripted clock readings, and a log of the calls.
+// The system as the deals meet it: scripted clock readings, and a log of the calls.
 const int readings[] = {0, 12, 999, 25, 13, 987, 1, 998};
 std::size_t nextReading = 0;
 std::string calls;
@@ -18,7 +17,7 @@ std::string calls;
 int ReadScripted()
 {
     calls += " read";
-    return readings[nextReading++ % std::size(readings)];
+    return readings[nextReading++ % 8];
 }
 
 void SleepLogged(int milliseconds)
@@ -40,19 +39,13 @@ TEST(DealHand, ReadsTheClockThenSleepsTheNextDrawForEachCard)
     EXPECT_EQ((Hand{1, 13, 2, 11}), second) << "the cards of the readings 13, 987, 1, 998";
 }
 
+// From the program's start: the first tick only takes its reading; across the
+// minute; a tick three seconds late; the same second again; one second behind.
 TEST(DealClock, CountsTheSecondsBetweenTicksModuloAMinute)
 {
-    const struct {
-        int second;
-        std::int32_t elapsed;
-    } ticks[] = {
-        {58, 0},                    // the first tick of a run only takes its reading
-        {59, 1}, {0, 2}, {1, 3},    // across the minute
-        {4, 6},                     // a tick three seconds late
-        {4, 6}, {3, 65},            // the same second again; one behind is 59 later
-    };
-    for (const auto& tick : ticks)
-        EXPECT_EQ(tick.elapsed, AdvanceDealClock(dealClock, tick.second)) << "tick at second " << tick.second;
+    const int seconds[] = {58, 59, 0, 1, 4, 4, 3}, elapsed[] = {0, 1, 2, 3, 6, 6, 65};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(elapsed[i], AdvanceDealClock(dealClock, seconds[i])) << "tick at second " << seconds[i];
     ResetDealClock();
     EXPECT_EQ(0, AdvanceDealClock(dealClock, 30)) << "the first tick after a reset";
     EXPECT_EQ(1, AdvanceDealClock(dealClock, 31)) << "the next tick";

@@ -1,6 +1,6 @@
 // Judging an answer: from the text to its CheckResult (kind and position) and to
 // the two verdict lines a player reads, byte for byte; the sequences validation
-// leaves for the evaluation; every verdict line fits 40 bytes of GBK.
+// leaves for the evaluation.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,6 @@
 namespace {
 
 const Hand H1234 = {1, 2, 3, 4};
-const Hand H3388 = {3, 3, 8, 8};
 const std::string Right = "祝贺你 / 开始下一局...";
 const std::string Wrong = "很遗憾！ / 你的答案不正确";
 const std::string Invalid = "不是合法的表达式! / ";
@@ -24,13 +23,11 @@ const std::string Invalid = "不是合法的表达式! / ";
 // (or a position where none belongs), the position.
 std::string CheckText(CheckResult result)
 {
-    static const char* const kinds[] = {"accepted",    "BadCharacter",          "WrongNumberCount",
-                                        "CardNotUsed", "UnbalancedParentheses", "BadLastCharacter"};
+    const char* const kinds[] = {"accepted",    "BadCharacter",          "WrongNumberCount",
+                                 "CardNotUsed", "UnbalancedParentheses", "BadLastCharacter"};
     const int kind = CheckKind(result), position = CheckPosition(result);
-    std::string text = kind < 6 ? kinds[kind] : "kind " + std::to_string(kind);
-    if (kind == BadCharacter || position != 0)
-        text += " at " + std::to_string(position);
-    return result >> 16 == 0 ? text : text + " with stray bits " + std::to_string(result);
+    return (kind < 6 ? kinds[kind] : "kind " + std::to_string(kind)) +
+           (kind == BadCharacter || position != 0 ? " at " + std::to_string(position) : "");
 }
 
 // The two lines up to their first zero byte, as the dialog shows them.
@@ -44,43 +41,49 @@ std::string Verdict(const JudgedAnswer& judged)
     return Shown(judged.verdict.headline) + " / " + Shown(judged.verdict.detail);
 }
 
-TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdict)
+// The bytes of a line in GBK, as the Windows build holds it; a byte that is no
+// UTF-8 (a character of the text, which "%c" writes as it is) stays one byte.
+std::size_t GbkBytes(std::string utf8)
+{
+    const iconv_t converter = iconv_open("GBK", "UTF-8");
+    std::vector<char> gbk(utf8.size() + 1);
+    char *in = utf8.data(), *out = gbk.data();
+    std::size_t inLeft = utf8.size(), outLeft = gbk.size();
+    while (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) && inLeft > 0)
+        *out++ = *in++, --inLeft, --outLeft;
+    iconv_close(converter);
+    return gbk.size() - outLeft;
+}
+
+TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
 {
     const struct {
         Hand hand;
         std::string text, check, verdict;
     } cases[] = {
         {H1234, "(1+2+3)*4", "accepted", Right}, {H1234, " 4*3*2*1", "accepted", Right},
-        {H1234, "4*3*2*1 ", "accepted", Right}, {H1234, "1+02+3+4", "accepted", Wrong},
-        {H1234, "1+2*3*4", "accepted", Wrong}, {{99, 13, 20, 1}, "99+13+1+20", "accepted", Wrong},
-        {H3388, "8/(3-8/3)", "accepted", Wrong},  // 24.000006 in single precision
-        {H3388, "8/(3-3)*8", "accepted", Wrong},  // a division by zero
+        {H1234, "1+02+3+4", "accepted", Wrong}, {{99, 13, 20, 1}, "99+13+1+20", "accepted", Wrong},
+        {{3, 3, 8, 8}, "8/(3-8/3)", "accepted", Wrong},  // 24.000006 in single precision
         // Only counts and numbers are checked: texts that are not well-formed.
         {H1234, "(4*3)(2*1)", "accepted", Right}, {H1234, "1+2 (3*4)", "accepted", Wrong},
         {H1234, "1+ +2*3*4", "accepted", Wrong}, {H1234, "4*3*2*1+ ", "accepted", Wrong},
-        {H1234, "1)+(2+3)*(4", "accepted", Wrong}, {H1234, "4*3*2*1+0", "accepted", Wrong},
-        {H1234, "4 3 2 1", "accepted", Wrong}, {H1234, "(1) 2*3*4", "accepted", Wrong},  // evaluation stops
-        {H1234, "1+2", "WrongNumberCount", Invalid + "数字个数不符合要求!"},
+        {H1234, "1)+(2+3)*(4", "accepted", Wrong}, {H1234, "4 3 2 1", "accepted", Wrong},
+        {H1234, "(1) 2*3*4", "accepted", Wrong},  // its evaluation stops
         {H1234, "1+2+3+4+4", "WrongNumberCount", Invalid + "数字个数不符合要求!"},
         {{0, 1, 2, 3}, "0+1+2+3", "WrongNumberCount", Invalid + "数字个数不符合要求!"},  // a 0 is not recorded
         {H1234, "1*1*3*4", "CardNotUsed", Invalid + "指定的数字没有使用!"},
-        {H1234, "1*2*3*5", "CardNotUsed", Invalid + "指定的数字没有使用!"},
         {H1234, "(1+2)*(3+4", "UnbalancedParentheses", Invalid + "括号不匹配!"},
         {H1234, "1+2)", "UnbalancedParentheses", Invalid + "括号不匹配!"},
         {H1234, "1+2+3+4+", "BadLastCharacter", Invalid + "+ 不能作为最后一个字符"},
         {H1234, "(", "BadLastCharacter", Invalid + "( 不能作为最后一个字符"},
-        {H3388, "8*3/", "BadLastCharacter", Invalid + "/ 不能作为最后一个字符"},
         {H1234, "1+a+", "BadLastCharacter", Invalid + "+ 不能作为最后一个字符"},  // before the scan
         {H1234, "-4*3*2*1", "BadCharacter at 0", Invalid + "- 不能作为第一个字符"},
         {H1234, "\t4*3*2*1", "BadCharacter at 0", Invalid + "\t 不能作为第一个字符"},
         {H1234, "", "BadCharacter at 0", Invalid},  // a "%c" of the terminating zero ends the line
         {H1234, "   ", "BadCharacter at 3", Invalid + "位置:3 原因:"},
         {H1234, "  )1+2", "BadCharacter at 2", Invalid + "位置:2 原因:) 不能跟在   后面"},
-        {H1234, " -4*3*2*1", "BadCharacter at 1", Invalid + "位置:1 原因:- 不能跟在   后面"},
         {H1234, "4*3*2*a", "BadCharacter at 6", Invalid + "位置:6 原因:a 不能跟在 * 后面"},
-        {H1234, "4.0*3*2*1", "BadCharacter at 1", Invalid + "位置:1 原因:. 不能跟在 4 后面"},
-        {H1234, "4*-3*2*1", "BadCharacter at 2", Invalid + "位置:2 原因:- 不能跟在 * 后面"},
-        {H3388, "8//3+3+8", "BadCharacter at 2", Invalid + "位置:2 原因:/ 不能跟在 / 后面"},
+        {H1234, "4//3+2+1", "BadCharacter at 2", Invalid + "位置:2 原因:/ 不能跟在 / 后面"},
         {H1234, "(1+2)3", "BadCharacter at 5", Invalid + "位置:5 原因:3 不能跟在 ) 后面"},
         {H1234, "2(3", "BadCharacter at 1", Invalid + "位置:1 原因:( 不能跟在 2 后面"},
         {H1234, "()1+2+3+4", "BadCharacter at 1", Invalid + "位置:1 原因:) 不能跟在 ( 后面"},
@@ -93,12 +96,15 @@ TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdict)
         {H1234, std::string(40, ' '), "BadCharacter at 29", Invalid + "位置:29 原因:"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE("text <" + c.text + ">");
         const JudgedAnswer judged = JudgeAnswer(c.text.c_str(), c.hand);
-        const Judgement judgement = c.verdict == Right ? Judgement::Right
-                                    : c.verdict == Wrong ? Judgement::Wrong : Judgement::Invalid;
-        EXPECT_EQ(c.check, CheckText(judged.checkResult)) << "text <" << c.text << ">";
-        EXPECT_EQ(c.verdict, Verdict(judged)) << "text <" << c.text << ">";
-        EXPECT_EQ(judgement, judged.judgement) << "text <" << c.text << ">";
+        EXPECT_EQ(c.check, CheckText(judged.checkResult));
+        EXPECT_EQ(c.verdict, Verdict(judged));
+        EXPECT_EQ(c.verdict == Right ? Judgement::Right : c.verdict == Wrong ? Judgement::Wrong : Judgement::Invalid,
+                  judged.judgement);
+        // The Windows build holds each line in 40 bytes of GBK.
+        for (const std::string& line : {Shown(judged.verdict.headline), Shown(judged.verdict.detail)})
+            EXPECT_GE(39u, GbkBytes(line)) << "line <" << line << ">";
     }
 }
 
@@ -129,33 +135,6 @@ TEST(ValidateAnswer, LeavesTheNumbersAndOperatorsInTextOrder)
             validated << " " << number;
         validated << " " << std::string(operators.begin(), operators.end());
         EXPECT_EQ(c.validated, validated.str()) << "text <" << c.text << ">";
-    }
-}
-
-std::string ToGbk(std::string utf8)
-{
-    const iconv_t converter = iconv_open("GBK", "UTF-8");
-    std::vector<char> gbk(utf8.size() + 1);
-    char *in = utf8.data(), *out = gbk.data();
-    std::size_t inLeft = utf8.size(), outLeft = gbk.size();
-    if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1))
-        ADD_FAILURE() << "not GBK: <" << utf8 << ">";
-    iconv_close(converter);
-    return std::string(gbk.data(), gbk.size() - outLeft);
-}
-
-// The Windows build keeps each line in 40 bytes of GBK: every kind of verdict, and
-// a bad character at every position (an ASCII one makes the longest line).
-TEST(VerdictText, EveryLineFitsIn39BytesOfGbk)
-{
-    std::vector<std::string> texts = {"(1+2+3)*4", "1+2+3+4", "1+2", "1+1+3+4", "(1+2+3+4", "1+", "a",
-                                      std::string(29, ' ')};
-    for (std::size_t position = 1; position <= 28; ++position)
-        texts.push_back(std::string(position, '1') + "a");
-    for (const std::string& text : texts) {
-        const JudgedAnswer judged = JudgeAnswer(text.c_str(), H1234);
-        for (const std::string& line : {Shown(judged.verdict.headline), Shown(judged.verdict.detail)})
-            EXPECT_GE(39u, ToGbk(line).size()) << "line <" << line << "> as GBK: <" << ToGbk(line) << ">";
     }
 }
 
