@@ -10,14 +10,14 @@
 namespace {
 
 // The system as the deals meet it: scripted clock readings, and a log of the calls.
-const int readings[] = {0, 12, 999, 25, 13, 987, 1, 998};
-std::size_t nextReading = 0;
 std::string calls;
 
 int ReadScripted()
 {
+    static const int readings[] = {0, 12, 999, 25, 13, 987, 1, 998};
+    static std::size_t next = 0;
     calls += " read";
-    return readings[nextReading++ % 8];
+    return readings[next++ % 8];
 }
 
 void SleepLogged(int milliseconds)

@@ -8,7 +8,6 @@
 
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "checker/verdict.h"
 
@@ -46,7 +45,7 @@ std::string Verdict(const JudgedAnswer& judged)
 std::size_t GbkBytes(std::string utf8)
 {
     const iconv_t converter = iconv_open("GBK", "UTF-8");
-    std::vector<char> gbk(utf8.size() + 1);
+    std::string gbk(utf8.size() + 1, '\0');
     char *in = utf8.data(), *out = gbk.data();
     std::size_t inLeft = utf8.size(), outLeft = gbk.size();
     while (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) && inLeft > 0)
@@ -118,9 +117,8 @@ TEST(ValidateAnswer, LeavesTheNumbersAndOperatorsInTextOrder)
         {"(1+2+3)*4", "accepted: 1 2 3 4 (++)*#"}, {" 4*3*2*1", "accepted: 4 3 2 1 ***#"},
         {"1+02+3+4", "accepted: 1 2 3 4 +++#"},    {"4*3*2*1+0", "accepted: 4 3 2 1 ***+#"},
         {"1*1*3*4", "CardNotUsed: 1 1 3 4 ***"},   // no end marker after a fault
-        // A wrapping 32-bit accumulator would read 4294967297 as 1 and 2^32 as no number.
+        // A wrapping 32-bit accumulator would read 4294967297 as 1.
         {"4294967297*2*3*4", "CardNotUsed: 4.29497e+09 2 3 4 ***"},
-        {"4294967296+1+2+3", "CardNotUsed: 4.29497e+09 1 2 3 +++"},
         {"0000000000004*3*2*1", "accepted: 4 3 2 1 ***#"},
         // Bytes past the 29th are not read.
         {"1+2+3+4" + std::string(22, ' ') + "+a", "accepted: 1 2 3 4 +++#"},

@@ -32,10 +32,8 @@ TEST(CardArtTool, RedrawsTheCommittedFilesExactly)
 {
     const std::string scratch = VELTRO_SCRATCH_DIR;
     ASSERT_EQ(0, std::system(("mkdir -p '" + scratch + "' && '" VELTRO_CARD_ART_TOOL "' '" + scratch + "'").c_str()));
-    std::vector<std::string> names = {"veltro.ico", "about.ico"};
-    for (int value = 1; value <= 13; ++value)
-        names.push_back(FaceName(value));
-    for (const std::string& name : names) {
+    for (int file = 1; file <= 15; ++file) {
+        const std::string name = file <= 13 ? FaceName(file) : file == 14 ? "veltro.ico" : "about.ico";
         const Bytes committed = ReadFile(VELTRO_RES_DIR "/" + name);
         EXPECT_TRUE(!committed.empty() && committed == ReadFile(scratch + "/" + name))
             << name << " differs from what the tool draws now";
@@ -64,7 +62,8 @@ TEST(CardFaces, ShowALargeCentredNumeralAndTwoCornerGlyphsTurnedToEachOther)
             for (int x = 0; x < 80; ++x) {
                 const std::uint32_t c = *colours.insert(FacePixel(face, x, y)).first;
                 if (c == numeralInk)
-                    left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
+                    left = std::min(left, x), top = std::min(top, y), right = std::max(right, x),
+                    bottom = std::max(bottom, y);
                 const bool inCorner = (x < 20 && y < 20) || (x >= 60 && y >= 60);
                 strayCornerInk += c == cornerInk && !(inCorner && FacePixel(face, 79 - x, 79 - y) == cornerInk);
             }
