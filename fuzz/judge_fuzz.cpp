@@ -111,7 +111,7 @@ void CheckCase(const Hand& hand, const std::string& text)
             "accepted numbers are not the hand's four cards");
     bool stopped = false;
     const float value = EvaluateAnswer(numbers, operators, &stopped);
-    Require(!stopped || std::isnan(value), "stopped evaluation with a value");
+    Require(stopped == std::isnan(value), "NaN is the stop's value and no other's");
     Require((judged.judgement == Judgement::Right) == (!stopped && HitsTarget(value)), "judged right off the target");
     float expected = 0.0f;
     if (Reference(text.substr(0, MaxAnswerLength)).Evaluate(expected))
