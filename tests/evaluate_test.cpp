@@ -1,114 +1,80 @@
-// EvaluateAnswer: values, single precision included, and the texts that are
-// not well-formed.
+// EvaluateAnswer: values by the usual rules in single precision, and the stop on
+// what validation accepts but that is not well-formed.
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
+#include <sstream>
 #include <string>
 
 #include "checker/evaluate.h"
+#include "checker/verdict.h"
 
 namespace {
 
-const Hand H1234 = {1, 2, 3, 4};
-
-struct Evaluated {
-    bool stopped;
-    float value;
-};
-
-Evaluated Evaluate(const std::string& text, const Hand& hand)
+// The evaluation of the text as validated: its value to the last digit of single
+// precision, and whether it stopped.
+std::string Evaluated(const std::string& text, const Hand& hand = {1, 2, 3, 4})
 {
     NumberSequence numbers;
     OperatorSequence operators;
-    EXPECT_EQ(Accepted, ValidateAnswer(text.c_str(), numbers, operators, hand)) << "text <" << text << ">";
-    Evaluated evaluated{true, 0.0f};
-    evaluated.value = EvaluateAnswer(numbers, operators, &evaluated.stopped);
-    return evaluated;
+    if (ValidateAnswer(text.c_str(), numbers, operators, hand) != Accepted)
+        return std::string("refused: ") + JudgeAnswer(text.c_str(), hand).verdict.detail;
+    bool stopped = false;
+    const float value = EvaluateAnswer(numbers, operators, &stopped);
+    std::ostringstream evaluated;
+    evaluated << (stopped ? "stopped at " : "") << std::setprecision(9) << value;
+    return evaluated.str();
 }
 
 TEST(EvaluateAnswer, ComputesTheValueByTheUsualRules)
 {
-    const Hand h3388 = {3, 3, 8, 8};
-    const Hand h121212 = {1, 2, 12, 12};
+    const Hand h3388 = {3, 3, 8, 8}, h1_2_12_12 = {1, 2, 12, 12};
     const struct {
-        Hand hand;
-        const char* text;
-        float value;
+        const char *text, *value;
+        Hand hand = {1, 2, 3, 4};
     } cases[] = {
-        {H1234, "(1+2+3)*4", 24.0f},      {H1234, "4*3*2*1", 24.0f},      {H1234, "((1*2)*3)*4", 24.0f},
-        {H1234, "1+2*3*4", 25.0f},        {H1234, "1-2*3*4", -23.0f},     {H1234, "1+(2+3)*4", 21.0f},
-        {H1234, "(1+2)*(3+4)", 21.0f},    {H1234, "((1+2))*(3+4)", 21.0f}, {H1234, "1*((2+3)+4)", 9.0f},
-        {H1234, "4-3-2-1", -2.0f},        {H1234, "4/2/1*3", 6.0f},       {H1234, "1/2-3-4", -6.5f},
-        {h3388, "8+8+3+3", 22.0f},        {h121212, "12+12+1/2", 24.5f},  {h121212, "12+12-1/2", 23.5f},
-        {h3388, "8/(3-3)*8", -100000.0f},  // ends at the division, before "*8"
+        {"(1+2+3)*4", "24"}, {"4*3*2*1", "24"}, {"((1*2)*3)*4", "24"}, {"1+2*3*4", "25"}, {"1-2*3*4", "-23"},
+        {"1+(2+3)*4", "21"}, {"(1+2)*(3+4)", "21"}, {"((1+2))*(3+4)", "21"}, {"1*((2+3)+4)", "9"}, {"4-3-2-1", "-2"},
+        {"4/2/1*3", "6"}, {"1/2-3-4", "-6.5"}, {"12+12+1/2", "24.5", h1_2_12_12}, {"12+12-1/2", "23.5", h1_2_12_12},
+        {"8/(3-3)*8", "-100000", h3388},  // ends at the division, before "*8"
+        // Each intermediate rounded to single precision: 24 exactly in rationals.
+        {"8/(3-8/3)", "24.0000057", h3388}, {"(1+5/3)*9", "23.9999981", {1, 3, 5, 9}},
+        {"8/(1-2/3)", "24.0000019", {1, 2, 3, 8}},
         // Not well-formed, yet the steps run to their end.
-        {H1234, "1 2+3*4", 7.0f},         {H1234, "(4*3)(2*1)", 24.0f},
+        {"1 2+3*4", "7"}, {"(4*3)(2*1)", "24"},
     };
-    for (const auto& c : cases) {
-        const Evaluated e = Evaluate(c.text, c.hand);
-        EXPECT_FALSE(e.stopped) << c.text;
-        EXPECT_EQ(c.value, e.value) << c.text;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(c.value, Evaluated(c.text, c.hand)) << "text <" << c.text << ">";
 }
 
-// Exactly 24 in rational arithmetic, off 24 in single precision: 2^-19 is the
-// distance between 24 and its single-precision neighbours.
-TEST(EvaluateAnswer, RoundsEveryIntermediateToSinglePrecision)
-{
-    const float step = std::ldexp(1.0f, -19);
-    const struct {
-        Hand hand;
-        const char* text;
-        float value;
-    } cases[] = {
-        {{3, 3, 8, 8}, "8/(3-8/3)", 24.0f + 3 * step},  // 24.0000057
-        {{1, 3, 5, 9}, "(1+5/3)*9", 24.0f - step},      // 23.999998
-        {{1, 2, 3, 8}, "8/(1-2/3)", 24.0f + step},      // 24.000002
-    };
-    for (const auto& c : cases) {
-        const Evaluated e = Evaluate(c.text, c.hand);
-        EXPECT_EQ(c.value, e.value) << c.text;
-        EXPECT_FALSE(HitsTarget(e.value)) << c.text;
-    }
-}
-
-// Texts that validation accepts but that need more than the sequences hold: the
-// evaluation stops with NaN, which is within no tolerance of 24.
+// Texts that need more than the sequences hold stop with NaN, within no
+// tolerance of 24, whatever value the steps had reached.
 TEST(EvaluateAnswer, StopsOnTextsThatAreNotWellFormed)
 {
-    const char* texts[] = {
-        "4 3 2 1",      "1 2 3 4",      // a character past "#"
-        "4*(3)*2*1",    "((1)) 2 3 4",  // a reduction with ")"
-        "1)+(2+3)*(4",  "4*3*2*1+ ",     "4*3*2*1+0", "(1)+(2)+(3)+(4)",  // a fifth number
-    };
-    for (const char* text : texts) {
-        const Evaluated e = Evaluate(text, H1234);
-        EXPECT_TRUE(e.stopped) << text;
-        EXPECT_TRUE(std::isnan(e.value)) << text;
-    }
+    for (const char* text : {"4 3 2 1", "1 2 3 4",                             // a character past "#"
+                             "4*(3)*2*1", "((1)) 2 3 4", "(1) 2*3*4",          // a reduction with ")"
+                             "1)+(2+3)*(4", "4*3*2*1+ ", "4*3*2*1+0", "(1)+(2)+(3)+(4)"})  // a fifth number
+        EXPECT_EQ("stopped at nan", Evaluated(text)) << "text <" << text << ">";
 }
 
-// Sequences that validation never produces: still no read past either one.
+// Sequences no validation makes: still no read past either one.
 TEST(EvaluateAnswer, StopsWithoutReadingPastHostileSequences)
 {
     const struct {
         NumberSequence numbers;
-        OperatorSequence operators;
-    } stopping[] = {
-        {{}, {}}, {{1}, {'+', '#'}}, {{1, 2}, {}}, {{1, 2}, {'+'}}, {{1, 2}, {'(', '(', '('}},
-        {{1, 2}, {'+', 'x', '#'}},  // an unknown character ranks below "$" and is reduced
-        {{1, 2}, {'#', '+', '#'}},
+        std::string operators;
+    } cases[] = {
+        {{}, ""}, {{1}, "+#"}, {{1, 2}, "+"}, {{1, 2}, "((("}, {{1, 2, 3, 4}, "#***#"},  // "#" first
+        {{1, 2}, "+x#"},  // an unknown character ranks below "$"
     };
-    for (const auto& c : stopping) {
+    for (const auto& c : cases) {
         bool stopped = false;
-        EXPECT_TRUE(std::isnan(EvaluateAnswer(c.numbers, c.operators, &stopped)));
-        EXPECT_TRUE(stopped);
+        const float value = EvaluateAnswer(c.numbers, {c.operators.begin(), c.operators.end()}, &stopped);
+        EXPECT_TRUE(stopped && std::isnan(value)) << "operators <" << c.operators << "> gave " << value;
     }
-    bool stopped = true;
-    EXPECT_EQ(3.0f, EvaluateAnswer({1, 2}, {'+', '#', '*', '*'}, &stopped));  // nothing after "#" is read
-    EXPECT_FALSE(stopped);
-    EXPECT_EQ(24.0f, EvaluateAnswer({4, 3, 2, 1}, {'*', '*', '*', '#'}));
+    EXPECT_EQ(3.0f, EvaluateAnswer({1, 2}, {'+', '#', '*', '*'})) << "nothing after \"#\" is read";
 }
 
 }  // namespace

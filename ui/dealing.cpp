@@ -2,38 +2,23 @@
 
 #include <windows.h>
 
-namespace Dealing {
+namespace {
 
-std::uint32_t randState = 1;
-
-int rand()
-{
-    randState = randState * 214013u + 2531011u;
-    return static_cast<int>((randState >> 16) & 0x7FFF);
-}
-
-}  // namespace Dealing
-
-int NextDealSleep()
-{
-    return Dealing::rand() % 14;
-}
-
-int CardValueOfMilliseconds(int milliseconds)
-{
-    return milliseconds % 13 + 1;
-}
-
-int RandomTick()
+int SystemMilliseconds()
 {
     SYSTEMTIME now;
     GetSystemTime(&now);
-    Sleep(static_cast<DWORD>(NextDealSleep()));
     return now.wMilliseconds;
 }
 
+void SleepMilliseconds(int milliseconds)
+{
+    Sleep(static_cast<DWORD>(milliseconds));
+}
+
+}  // namespace
+
 void DealHand(Hand& hand)
 {
-    for (std::int32_t& card : hand)
-        card = CardValueOfMilliseconds(RandomTick());
+    DealHand(hand, {SystemMilliseconds, SleepMilliseconds});
 }

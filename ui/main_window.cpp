@@ -4,9 +4,9 @@
 
 #include "checker/validate.h"
 #include "checker/verdict.h"
+#include "common/deal.h"
 #include "solver/solver.h"
 #include "ui/custom_hand_dialog.h"
-#include "ui/deal_clock.h"
 #include "ui/dealing.h"
 #include "ui/info_dialog.h"
 #include "ui/paint_cards.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "ui/deal_clock.h"
+#include "common/deal.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "ui/deal_clock.h"
+#include "common/deal.h"
 #include "ui/paint_cards.h"
 
 TEST_F(MainWindowTest, OpensWithDealtHandEmptyAnswerAndSubmitDisabled)

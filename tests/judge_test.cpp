@@ -1,0 +1,144 @@
+// Judging an answer: from the text to its CheckResult (kind and position) and to
+// the two verdict lines a player reads, byte for byte; the sequences validation
+// leaves for the evaluation.
+
+#include <gtest/gtest.h>
+
+#include <iconv.h>
+
+#include <sstream>
+#include <string>
+
+#include "checker/verdict.h"
+
+namespace {
+
+const Hand H1234 = {1, 2, 3, 4};
+const std::string Right = "祝贺你 / 开始下一局...";
+const std::string Wrong = "很遗憾！ / 你的答案不正确";
+const std::string Invalid = "不是合法的表达式! / ";
+
+// A CheckResult as a failure shows it: the kind's name and, for a bad character
+// (or a position where none belongs), the position.
+std::string CheckText(CheckResult result)
+{
+    const char* const kinds[] = {"accepted",    "BadCharacter",          "WrongNumberCount",
+                                 "CardNotUsed", "UnbalancedParentheses", "BadLastCharacter"};
+    const int kind = CheckKind(result), position = CheckPosition(result);
+    return (kind < 6 ? kinds[kind] : "kind " + std::to_string(kind)) +
+           (kind == BadCharacter || position != 0 ? " at " + std::to_string(position) : "");
+}
+
+// The two lines up to their first zero byte, as the dialog shows them.
+std::string Shown(const char (&line)[VerdictLineBytes])
+{
+    return std::string(line, strnlen(line, sizeof line));
+}
+
+std::string Verdict(const JudgedAnswer& judged)
+{
+    return Shown(judged.verdict.headline) + " / " + Shown(judged.verdict.detail);
+}
+
+// The bytes of a line in GBK, as the Windows build holds it; a byte that is no
+// UTF-8 (a character of the text, which "%c" writes as it is) stays one byte.
+std::size_t GbkBytes(std::string utf8)
+{
+    const iconv_t converter = iconv_open("GBK", "UTF-8");
+    std::string gbk(utf8.size() + 1, '\0');
+    char *in = utf8.data(), *out = gbk.data();
+    std::size_t inLeft = utf8.size(), outLeft = gbk.size();
+    while (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) && inLeft > 0)
+        *out++ = *in++, --inLeft, --outLeft;
+    iconv_close(converter);
+    return gbk.size() - outLeft;
+}
+
+TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
+{
+    const struct {
+        Hand hand;
+        std::string text, check, verdict;
+    } cases[] = {
+        {H1234, "(1+2+3)*4", "accepted", Right}, {H1234, " 4*3*2*1", "accepted", Right},
+        {H1234, "1+02+3+4", "accepted", Wrong}, {{99, 13, 20, 1}, "99+13+1+20", "accepted", Wrong},
+        {{3, 3, 8, 8}, "8/(3-8/3)", "accepted", Wrong},  // 24.000006 in single precision
+        // Only counts and numbers are checked: texts that are not well-formed.
+        {H1234, "(4*3)(2*1)", "accepted", Right}, {H1234, "1+2 (3*4)", "accepted", Wrong},
+        {H1234, "1+ +2*3*4", "accepted", Wrong}, {H1234, "4*3*2*1+ ", "accepted", Wrong},
+        {H1234, "1)+(2+3)*(4", "accepted", Wrong}, {H1234, "4 3 2 1", "accepted", Wrong},
+        {H1234, "(1) 2*3*4", "accepted", Wrong},  // its evaluation stops
+        {H1234, "1+2+3+4+4", "WrongNumberCount", Invalid + "数字个数不符合要求!"},
+        {{0, 1, 2, 3}, "0+1+2+3", "WrongNumberCount", Invalid + "数字个数不符合要求!"},  // a 0 is not recorded
+        {H1234, "1*1*3*4", "CardNotUsed", Invalid + "指定的数字没有使用!"},
+        {H1234, "(1+2)*(3+4", "UnbalancedParentheses", Invalid + "括号不匹配!"},
+        {H1234, "1+2)", "UnbalancedParentheses", Invalid + "括号不匹配!"},
+        {H1234, "1+2+3+4+", "BadLastCharacter", Invalid + "+ 不能作为最后一个字符"},
+        {H1234, "(", "BadLastCharacter", Invalid + "( 不能作为最后一个字符"},
+        {H1234, "1+a+", "BadLastCharacter", Invalid + "+ 不能作为最后一个字符"},  // before the scan
+        {H1234, "-4*3*2*1", "BadCharacter at 0", Invalid + "- 不能作为第一个字符"},
+        {H1234, "\t4*3*2*1", "BadCharacter at 0", Invalid + "\t 不能作为第一个字符"},
+        {H1234, "", "BadCharacter at 0", Invalid},  // a "%c" of the terminating zero ends the line
+        {H1234, "   ", "BadCharacter at 3", Invalid + "位置:3 原因:"},
+        {H1234, "  )1+2", "BadCharacter at 2", Invalid + "位置:2 原因:) 不能跟在   后面"},
+        {H1234, "4*3*2*a", "BadCharacter at 6", Invalid + "位置:6 原因:a 不能跟在 * 后面"},
+        {H1234, "4//3+2+1", "BadCharacter at 2", Invalid + "位置:2 原因:/ 不能跟在 / 后面"},
+        {H1234, "(1+2)3", "BadCharacter at 5", Invalid + "位置:5 原因:3 不能跟在 ) 后面"},
+        {H1234, "2(3", "BadCharacter at 1", Invalid + "位置:1 原因:( 不能跟在 2 后面"},
+        {H1234, "()1+2+3+4", "BadCharacter at 1", Invalid + "位置:1 原因:) 不能跟在 ( 后面"},
+        {H1234, "( )1+2+3+4", "BadCharacter at 3", Invalid + "位置:3 原因:1 不能跟在 ) 后面"},
+        {H1234, "1\t+2+3+4", "BadCharacter at 1", Invalid + "位置:1 原因:\t 不能跟在 1 后面"},
+        // A character of several bytes is named whole; a byte that starts none, as it is.
+        {H1234, "1+é", "BadCharacter at 2", Invalid + "位置:2 原因:é 不能跟在 + 后面"},
+        {H1234, "4*😀", "BadCharacter at 2", Invalid + "位置:2 原因:😀 不能跟在 * 后面"},
+        {H1234, "（1+2+3）*4", "BadCharacter at 0", Invalid + "（ 不能作为第一个字符"},
+        {H1234, "1+\xE4\xB8", "BadCharacter at 2", Invalid + "位置:2 原因:\xE4 不能跟在 + 后面"},
+        {H1234, "1111111111中", "BadCharacter at 10", Invalid + "位置:10 原因:中 不能跟在 1 后面"},  // the longest: 31 bytes
+        {H1234, "1111111111111*a", "BadCharacter at 14", Invalid + "位置:14 原因:a 不能跟在 * 后面"},
+        // Only the first 29 bytes are read, as from the answer field.
+        {H1234, "1+2+3+4" + std::string(22, ' ') + "*2+4", "accepted", Wrong},
+        {H1234, std::string(40, ' '), "BadCharacter at 29", Invalid + "位置:29 原因:"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("text <" + c.text + ">");
+        const JudgedAnswer judged = JudgeAnswer(c.text.c_str(), c.hand);
+        EXPECT_EQ(c.check, CheckText(judged.checkResult));
+        EXPECT_EQ(c.verdict, Verdict(judged));
+        EXPECT_EQ(c.verdict == Right ? Judgement::Right : c.verdict == Wrong ? Judgement::Wrong : Judgement::Invalid,
+                  judged.judgement);
+        // The Windows build holds each line in 40 bytes of GBK.
+        for (const std::string& line : {Shown(judged.verdict.headline), Shown(judged.verdict.detail)})
+            EXPECT_GE(39u, GbkBytes(line)) << "line <" << line << ">";
+    }
+}
+
+// The sequences an accepted text leaves for the evaluation, or what was recorded
+// before a fault: the numbers, then the operators.
+TEST(ValidateAnswer, LeavesTheNumbersAndOperatorsInTextOrder)
+{
+    const struct {
+        std::string text, validated;
+    } cases[] = {
+        {"(1+2+3)*4", "accepted: 1 2 3 4 (++)*#"}, {" 4*3*2*1", "accepted: 4 3 2 1 ***#"},
+        {"1+02+3+4", "accepted: 1 2 3 4 +++#"},    {"4*3*2*1+0", "accepted: 4 3 2 1 ***+#"},
+        {"1*1*3*4", "CardNotUsed: 1 1 3 4 ***"},   // no end marker after a fault
+        // A wrapping 32-bit accumulator would read 4294967297 as 1.
+        {"4294967297*2*3*4", "CardNotUsed: 4.29497e+09 2 3 4 ***"},
+        {"0000000000004*3*2*1", "accepted: 4 3 2 1 ***#"},
+        // Bytes past the 29th are not read.
+        {"1+2+3+4" + std::string(22, ' ') + "+a", "accepted: 1 2 3 4 +++#"},
+        {std::string(28, '1') + "a", "BadCharacter at 28: "},
+    };
+    for (const auto& c : cases) {
+        NumberSequence numbers;
+        OperatorSequence operators;
+        std::ostringstream validated;
+        validated << CheckText(ValidateAnswer(c.text.c_str(), numbers, operators, H1234)) << ":";
+        for (float number : numbers)
+            validated << " " << number;
+        validated << " " << std::string(operators.begin(), operators.end());
+        EXPECT_EQ(c.validated, validated.str()) << "text <" << c.text << ">";
+    }
+}
+
+}  // namespace
