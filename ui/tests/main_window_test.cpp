@@ -75,6 +75,7 @@ TEST_F(MainWindowTest, DealEmptiesAnswerAndListAndRestartsTheClock)
     Command(IDC_SHOW_RESULTS);
     TickDealClock(window, 0);
     TickDealClock(window, 5);
+    SetFocus(Item(IDC_DEAL));  // as the click on it does
     Command(IDC_DEAL);
     EXPECT_EQ("", Text(IDC_ANSWER));
     EXPECT_FALSE(Enabled(IDC_SUBMIT));
