@@ -53,6 +53,19 @@ void TypeText(HWND control, const char* text)
         SendMessageA(control, WM_CHAR, static_cast<unsigned char>(*c), 1);
 }
 
+void Paste(HWND control, const char* text)
+{
+    const size_t size = std::strlen(text) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(GlobalLock(memory), text, size);
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    SendMessageA(control, WM_PASTE, 0, 0);
+}
+
 void PumpPendingMessages()
 {
     MSG message;

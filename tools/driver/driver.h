@@ -28,6 +28,10 @@ std::string BytesInHex(const std::string& bytes);
 // Types the characters into the control as the keyboard's WM_CHAR messages would.
 void TypeText(HWND control, const char* text);
 
+// Puts the text on the clipboard and pastes it into the control, as Shift+Insert
+// or the context menu's Paste does.
+void Paste(HWND control, const char* text);
+
 // Handles everything already queued for this thread, without waiting for more.
 void PumpPendingMessages();
 

@@ -4,20 +4,6 @@
 
 namespace {
 
-// Puts the text on the clipboard and pastes it, as Shift+Insert or the context menu does.
-void Paste(HWND control, const char* text)
-{
-    const size_t size = std::strlen(text) + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(memory), text, size);
-    GlobalUnlock(memory);
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-    SendMessageA(control, WM_PASTE, 0, 0);
-}
-
 // Alt+Space's menu in a dialog: whether it opened, and whether its loop still
 // waited for the player once the dialog had ended (the dialog manager hides it).
 struct MenuWatch {
