@@ -15,8 +15,7 @@ if [ -n "${DISPLAY:-}" ]; then
     # suits a screen without a window manager but not a desktop.
     export VELTRO_WINEPREFIX="$PWD/build/wineprefix-play"
     source scripts/wine-env.sh
-    mkdir -p "$WINEPREFIX"
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
+    veltro_make_prefix
     exec wine "$game"
 fi
 
