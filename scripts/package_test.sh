@@ -1,29 +1,23 @@
 #!/usr/bin/env bash
-# Checks the packages and the second toolchain. "packages": builds the zip and the
-# .deb (preset "package"), checks what they hold and lintian's word, unpacks the .deb
-# into a scratch root and starts its launcher there, HOME in a scratch folder, on a
-# private screen. "clang": builds the Windows programs with clang, lld and llvm-rc,
-# compares their resources with the g++ build's and runs their window tests but the
-# soak. "twice": builds the committed HEAD in two fresh folders and compares
-# Veltro.exe and the packages byte for byte. No stage named: packages, clang.
+# Stages: "packages" builds the zip and the .deb, checks them, unpacks the .deb into a
+# scratch root and starts its launcher there (HOME in a scratch folder) on a private
+# screen; "clang" builds with clang, lld and llvm-rc and runs the window tests but the
+# soak; "twice" builds HEAD in two fresh folders and compares the bytes. Default: packages clang.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scratch="$PWD/build/package-test" passed=0 failed=0
 check() {  # WHAT EXPECTED ACTUAL
-    if [ "$2" = "$3" ]; then passed=$((passed + 1)); return; fi
-    failed=$((failed + 1))
-    printf 'FAILED: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
+    [ "$2" = "$3" ] && passed=$((passed + 1)) && return
+    failed=$((failed + 1)) && printf 'FAILED: %s\n  expected: %s\n  actual:   %s\n' "$1" "$2" "$3"
 }
 same() { cmp -s "$1" "$2" && echo same || echo different; }
 wine_run() { wine "$@" || failed=$((failed + 1)); }  # a runner that reports its own checks
 
 packages_stage() {
     cmake --preset windows >/dev/null && cmake --build --preset package
-    local deb=build/windows/packages/veltro_1.0.0_amd64.deb root="$scratch/root" home="$scratch/home" said status=0
-    check "files in the zip" "Veltro-1.0.0-win64/README.txt Veltro-1.0.0-win64/Veltro.exe" \
-        "$(unzip -Z1 build/windows/packages/Veltro-1.0.0-win64.zip | sort | xargs)"
-    check "files in the .deb" "games/veltro lib/veltro/Veltro.exe share/applications/veltro.desktop share/doc/veltro/changelog.gz share/doc/veltro/copyright share/icons/hicolor/128x128/apps/veltro.png share/icons/hicolor/16x16/apps/veltro.png share/icons/hicolor/32x32/apps/veltro.png share/icons/hicolor/64x64/apps/veltro.png share/man/man6/veltro.6.gz share/veltro/wine-prefix.sh" \
-        "$(dpkg-deb -c $deb | awk '!/^d/ {sub("./usr/", "", $6); print $6}' | sort | xargs)"
+    local deb=build/windows/packages/veltro_1.0.0_amd64.deb root="$scratch/root" home="$scratch/home" said status=0 game
+    check "files in the zip" "Veltro-1.0.0-win64/README.txt Veltro-1.0.0-win64/Veltro.exe" "$(unzip -Z1 build/windows/packages/Veltro-1.0.0-win64.zip | sort | xargs)"
+    check "files in the .deb" "games/veltro lib/veltro/Veltro.exe share/applications/veltro.desktop share/doc/veltro/changelog.gz share/doc/veltro/copyright share/icons/hicolor/128x128/apps/veltro.png share/icons/hicolor/16x16/apps/veltro.png share/icons/hicolor/32x32/apps/veltro.png share/icons/hicolor/64x64/apps/veltro.png share/man/man6/veltro.6.gz share/veltro/wine-prefix.sh" "$(dpkg-deb -c $deb | awk '!/^d/ {sub("./usr/", "", $6); print $6}' | sort | xargs)"
     check "lintian's errors and warnings" "" "$(lintian $deb 2>/dev/null | grep -E '^[EW]:' || true)"
     rm -rf "$root" "$home" && mkdir -p "$home" "$scratch/no-locale" && dpkg-deb -x $deb "$root"
     check "the packaged Veltro.exe" same "$(same build/windows/bin/Veltro.exe "$root/usr/lib/veltro/Veltro.exe")"
@@ -36,8 +30,7 @@ packages_stage() {
     trap 'wineserver -k 2>/dev/null || true; veltro_wine_stop' EXIT
     veltro_start_xvfb
     # As a player starts it: in a locale of their own, no XDG folders set.
-    env -u XDG_DATA_HOME LANG=C.UTF-8 LC_ALL=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$scratch/launcher.log" 2>&1 &
-    local game=$!
+    env -u XDG_DATA_HOME LANG=C.UTF-8 LC_ALL=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$scratch/launcher.log" 2>&1 & game=$!
     check "the launcher's window" shown "$(timeout 180 xdotool search --sync --name '^Veltro$' >/dev/null && echo shown)"
     check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, about a minute)" "$(head -n 1 "$scratch/launcher.log")"
     wine taskkill /im Veltro.exe >/dev/null
@@ -56,9 +49,7 @@ clang_stage() {
         x86_64-w64-mingw32-windres -J coff -O res -i build/$build/bin/Veltro.exe -o "$scratch/$build.res"
     done
     check "the clang build's resources" same "$(same "$scratch/windows.res" "$scratch/windows-clang.res")"
-    source scripts/wine-env.sh
-    trap veltro_wine_stop EXIT
-    veltro_wine_start
+    source scripts/wine-env.sh && trap veltro_wine_stop EXIT && veltro_wine_start
     wine_run build/windows-clang/bin/veltro-ui-tests.exe --gtest_color=no --gtest_filter=-SoakTest.*
     (cd build/windows-clang/bin && wine_run veltro-play-through.exe Veltro.exe)
     veltro_wine_stop
@@ -66,11 +57,11 @@ clang_stage() {
 
 twice_stage() {
     export SOURCE_DATE_EPOCH && SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
-    for copy in one two; do
-        rm -rf "${scratch:?}/$copy" && mkdir -p "$scratch/$copy/src" && git archive HEAD | tar -x -C "$scratch/$copy/src"
-        cmake -S "$scratch/$copy/src" -B "$scratch/$copy/build" --toolchain "$scratch/$copy/src/cmake/mingw-w64-x86_64.cmake" \
+    for copy in "$scratch/one" "$scratch/two"; do
+        rm -rf "$copy" && mkdir -p "$copy/src" && git archive HEAD | tar -x -C "$copy/src"
+        cmake -S "$copy/src" -B "$copy/build" --toolchain "$copy/src/cmake/mingw-w64-x86_64.cmake" \
             -DCMAKE_BUILD_TYPE=Release -DVELTRO_GOOGLETEST_SOURCE=/nonexistent >/dev/null
-        cmake --build "$scratch/$copy/build" -j2 --target package >/dev/null
+        cmake --build "$copy/build" -j2 --target package >/dev/null
     done
     for file in bin/Veltro.exe packages/Veltro-1.0.0-win64.zip packages/veltro_1.0.0_amd64.deb; do
         check "$file built twice" same "$(same "$scratch/one/build/$file" "$scratch/two/build/$file")"

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace {
 
 int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count)
@@ -16,9 +14,7 @@ int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count)
 // face; where it is missing they come out as letters (the close button an "r").
 TEST(WineFonts, MarlettIsInstalled)
 {
-    LOGFONTA wanted = {};
-    wanted.lfCharSet = DEFAULT_CHARSET;
-    lstrcpyA(wanted.lfFaceName, "Marlett");
+    LOGFONTA wanted = {0, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Marlett"};
     int faces = 0;
     HDC screen = GetDC(nullptr);
     EnumFontFamiliesExA(screen, &wanted, CountFace, reinterpret_cast<LPARAM>(&faces), 0);
