@@ -22,7 +22,7 @@ packages_stage() {
     rm -rf "$root" "$home" && mkdir -p "$home" "$scratch/no-locale" && dpkg-deb -x $deb "$root"
     check "the packaged Veltro.exe" same "$(same build/windows/bin/Veltro.exe "$root/usr/lib/veltro/Veltro.exe")"
     printf '#!/bin/sh\necho C\n' >"$scratch/no-locale/locale" && chmod +x "$scratch/no-locale/locale"
-    said=$(PATH="$scratch/no-locale:$PATH" "$root/usr/games/veltro" 2>&1) || status=$?
+    said=$(PATH="$scratch/no-locale:$PATH" HOME="$home" "$root/usr/games/veltro" 2>&1) || status=$?
     check "without zh_CN.UTF-8: the launcher's status and command" "1 locale-gen" "$status $(grep -o 'locale-gen$' <<<"$said")"
 
     source scripts/wine-env.sh
