@@ -56,9 +56,8 @@ clang_stage() {
 }
 
 twice_stage() {
-    export SOURCE_DATE_EPOCH && SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
     for copy in "$scratch/one" "$scratch/two"; do
-        rm -rf "$copy" && mkdir -p "$copy/src" && git archive HEAD | tar -x -C "$copy/src"
+        rm -rf "$copy" && git clone -q --no-checkout . "$copy/src" && git -C "$copy/src" checkout -q "$(git rev-parse HEAD)"
         cmake -S "$copy/src" -B "$copy/build" --toolchain "$copy/src/cmake/mingw-w64-x86_64.cmake" \
             -DCMAKE_BUILD_TYPE=Release -DVELTRO_GOOGLETEST_SOURCE=/nonexistent >/dev/null
         cmake --build "$copy/build" -j2 --target package >/dev/null
