@@ -30,7 +30,7 @@ packages_stage() {
     trap 'wineserver -k 2>/dev/null || true; veltro_wine_stop' EXIT
     veltro_start_xvfb
     # As a player starts it: in a locale of their own, no XDG folders set.
-    env -u XDG_DATA_HOME LANG=C.UTF-8 LC_ALL=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$scratch/launcher.log" 2>&1 & game=$!
+    env -u XDG_DATA_HOME LANG=C.UTF-8 LC_ALL=C.UTF-8 HOME="$home" timeout 300 "$root/usr/games/veltro" >"$scratch/launcher.log" 2>&1 & game=$!
     check "the launcher's window" shown "$(timeout 180 xdotool search --sync --name '^Veltro$' >/dev/null && echo shown)"
     check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, about a minute)" "$(head -n 1 "$scratch/launcher.log")"
     wine taskkill /im Veltro.exe >/dev/null || true
