@@ -11,7 +11,7 @@ export LC_ALL=zh_CN.UTF-8
 
 # Debian keeps Wine's own fonts (fonts-wine) where a new prefix does not look: without
 # Marlett the caption buttons and scroll arrows show letters, the close button an "r".
-veltro_wine_fonts="${VELTRO_WINE_FONTS:-/usr/share/wine/fonts}"
+veltro_wine_fonts=/usr/share/wine/fonts
 
 # Makes the prefix on first use, saying so (it takes a while), and gives it the fonts.
 veltro_make_prefix() {
