@@ -6,7 +6,8 @@ if(MSVC)
                         $<$<COMPILE_LANGUAGE:CXX>:/source-charset:utf-8> $<$<COMPILE_LANGUAGE:CXX>:/execution-charset:.936>)
 else()
     add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-Wall;-Wextra;-Wpedantic;-Wshadow;-Wconversion;-Wno-sign-conversion;-Werror>")
-    if(WIN32)
+    # clang takes no -fexec-charset but UTF-8: its toolchain file converts instead.
+    if(WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
         add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-finput-charset=UTF-8;-fexec-charset=GBK>")
     endif()
 endif()
@@ -14,4 +15,11 @@ endif()
 if(VELTRO_SANITIZE AND NOT WIN32)
     add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)
+endif()
+
+# The same commit gives the same Windows programs byte for byte: no build folder
+# paths in the objects, no link time in the PE header.
+if(WIN32 AND NOT MSVC)
+    add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
+    add_link_options(-Wl,--no-insert-timestamp)
 endif()

@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev
+    clang-14 libclang-rt-14-dev lld-14 llvm-14 perl
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine fonts-dejavu-core libfreetype-dev
-    locales
+    locales dpkg-dev lintian unzip
 )
 
 missing=()
@@ -24,10 +24,11 @@ if [ ${#missing[@]} -gt 0 ]; then
         echo "Install them with: sudo apt-get install ${missing[*]}" >&2
         exit 1
     fi
-    echo "Installing: ${missing[*]}"
+    # Over a minute on a fresh system: apt's own lines show how it goes.
+    echo "Installing ${#missing[@]} Debian packages: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    apt-get update
+    apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 # Wine takes its ANSI code page from the glibc locale: without zh_CN.UTF-8 it is

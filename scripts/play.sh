@@ -15,8 +15,7 @@ if [ -n "${DISPLAY:-}" ]; then
     # suits a screen without a window manager but not a desktop.
     export VELTRO_WINEPREFIX="$PWD/build/wineprefix-play"
     source scripts/wine-session.sh
-    mkdir -p "$WINEPREFIX"
-    [ -f "$WINEPREFIX/system.reg" ] || { echo "Creating the Wine prefix $WINEPREFIX"; wineboot -i >/dev/null 2>&1; }
+    veltro_make_prefix
     exec wine "$game"
 fi
 

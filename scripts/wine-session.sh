@@ -13,13 +13,8 @@
 veltro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 export WINEPREFIX="${VELTRO_WINEPREFIX:-$veltro_root/build/wineprefix}"
-export WINEARCH=win64
-export WINEDEBUG="${WINEDEBUG:--all}"
-# No Mono or Gecko: their installers would ask on a fresh prefix.
-export WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine takes its ANSI code page (936, GBK) from the locale.
-export LANG=zh_CN.UTF-8
-export LC_ALL=zh_CN.UTF-8
+# The same settings and prefix making as the installed game's launcher.
+source "$veltro_root/packaging/wine-prefix.sh"
 
 veltro_xvfb_pid=""
 veltro_wineserver_pid=""
@@ -40,14 +35,10 @@ veltro_start_xvfb() {
     export DISPLAY=":$display"
 }
 
-# Creates the prefix on first use; without a window manager, Managed=N spares
-# every hidden or destroyed top-level window a two-second wait.
+# Makes the prefix with Wine's fonts on first use; without a window manager,
+# Managed=N spares every hidden or destroyed top-level window a two-second wait.
 veltro_prepare_prefix() {
-    mkdir -p "$WINEPREFIX"
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "Creating the Wine prefix $WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
-    fi
+    veltro_make_prefix
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
