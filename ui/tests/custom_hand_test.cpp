@@ -92,7 +92,8 @@ TEST_F(CustomHandTest, FocusComesBackToAFieldThatIsNoCardValue)
 {
     const std::pair<const char*, bool> cases[] = {{"14", true}, {"05", true}, {"99", true},
                                                   {"0", false}, {"13", false}, {"", false}};
-    for (const auto& [text, kept] : cases) {
+    for (const auto& [typed, kept] : cases) {
+        const char* text = typed;  // a lambda cannot capture a structured binding
         HWND focus = nullptr, first = nullptr;
         std::pair<int, int> selection;
         ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
