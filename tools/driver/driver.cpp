@@ -89,6 +89,7 @@ const UINT WatchdogPeriod = 10000;
 struct ModalScript {
     const std::function<void(HWND)>* step;
     HWND probe = nullptr;
+    HHOOK hook = nullptr;  // until the dialog is found: under Wine every hooked message costs a server call
     HWND dialog = nullptr;  // once it has shown
     bool ran = false;
 };
@@ -108,6 +109,8 @@ LRESULT CALLBACK WatchForDialog(int code, WPARAM wParam, LPARAM lParam)
     const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && script && !script->dialog && call->message == WM_INITDIALOG && IsDialog(call->hwnd)) {
         script->dialog = call->hwnd;
+        UnhookWindowsHookEx(script->hook);
+        script->hook = nullptr;
         // The dialog's loop takes posted messages before timer messages, so the
         // step comes before any tick of a timer set at initialisation.
         PostMessageA(script->probe, RunStep, 0, 0);
@@ -153,11 +156,12 @@ bool WhileModal(const std::function<void()>& open, const std::function<void(HWND
     armed.step = &step;
     armed.probe = CreateWindowA(probeClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetTimer(armed.probe, Watchdog, WatchdogPeriod, nullptr);
-    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchForDialog, nullptr, GetCurrentThreadId());
+    armed.hook = SetWindowsHookExA(WH_CALLWNDPROCRET, WatchForDialog, nullptr, GetCurrentThreadId());
     script = &armed;
     open();
     script = nullptr;
-    UnhookWindowsHookEx(hook);
+    if (armed.hook)
+        UnhookWindowsHookEx(armed.hook);
     DestroyWindow(armed.probe);
     return armed.ran;
 }

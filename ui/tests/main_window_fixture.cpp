@@ -31,7 +31,6 @@ Verdict MainWindowTest::Submit()
 {
     Verdict verdict;
     WhileModal([this] { Command(IDC_SUBMIT); }, [&verdict](HWND dialog) {
-        verdict.shown = true;
         verdict.headline = ItemText(dialog, IDC_VERDICT_HEAD);
         verdict.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
         for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick)

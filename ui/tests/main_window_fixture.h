@@ -25,9 +25,8 @@ const std::string NoSolution = "\xc3\xbb\xd3\xd0\xb4\xf0\xb0\xb8";              
 }  // namespace Gbk
 
 struct Verdict {
-    std::string headline;
+    std::string headline;  // empty when no verdict showed
     std::string detail;
-    bool shown = false;
 };
 
 class MainWindowTest : public testing::Test {

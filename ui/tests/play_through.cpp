@@ -89,13 +89,10 @@ int main(int argc, char** argv)
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
             Check(WaitFor([&] { return !IsWindow(dialog); }), "the custom hand 1 2 3 4 is confirmed");
         }
-        std::string verdict = Submit(game, "1+2+3+4");
-        Check(verdict == "\xba\xdc\xd2\xc5\xba\xb6\xa3\xa1 / \xc4\xe3\xb5\xc4\xb4\xf0\xb0\xb8\xb2\xbb\xd5\xfd\xc8\xb7",
-              "a wrong answer is judged wrong", verdict);
         Click(game, IDC_SHOW_RESULTS);
         Check(WaitFor([&] { return ListLines(GetDlgItem(game, IDC_SOLUTION_LIST)).size() == 80; }),
               "show results lists the 80 solutions of 1 2 3 4");
-        verdict = Submit(game, "(1+2+3)*4");
+        const std::string verdict = Submit(game, "(1+2+3)*4");
         Check(verdict == "\xd7\xa3\xba\xd8\xc4\xe3 / \xbf\xaa\xca\xbc\xcf\xc2\xd2\xbb\xbe\xd6...",
               "a right answer is congratulated", verdict);
         Check(WaitFor([&] { return ItemText(game, IDC_ANSWER).empty(); }), "a right answer is followed by a new deal");

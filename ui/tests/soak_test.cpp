@@ -1,19 +1,17 @@
 #include "ui/tests/main_window_fixture.h"
 
-#include <psapi.h>
-
 #include <cstdio>
 
 #include "ui/tests/gdi_objects.h"
 
 namespace {
 
-// What a leak would grow: GDI handles, windows, and the process's memory.
+// What a leak would grow: GDI handles, windows, and the live blocks in every heap of
+// the process, counted to the byte.
 struct Footprint {
     int gdiObjects = 0;
     int windows = 0;
-    size_t heapBytes = 0;     // live blocks in every heap of the process, exact to the byte
-    size_t privateBytes = 0;  // Wine's own allocations and the X11 side's included
+    size_t heapBytes = 0;
 };
 
 BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM count)
@@ -37,11 +35,6 @@ Footprint Measure()
             footprint.heapBytes += (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ? entry.cbData : 0;
         HeapUnlock(heaps[i]);
     }
-    // Wine leaves PrivateUsage 0; PagefileUsage is its anonymous resident memory.
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof counters;
-    K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    footprint.privateBytes = counters.PagefileUsage;
     return footprint;
 }
 
@@ -63,9 +56,6 @@ const struct Round {
 const int SoakRounds = 143;
 // Heap blocks move by at most 96 bytes after warm-up; a leak of 32 bytes a round would show.
 const size_t HeapTolerance = 4 * 1024;
-// Wine's and X11's caches grow a page at a time, up to 70 KiB, then level; a card
-// face's pixels (25 KiB) lost every round would pass this within 21 rounds.
-const size_t PrivateTolerance = 512 * 1024;
 
 }  // namespace
 
@@ -103,11 +93,9 @@ TEST_F(SoakTest, ThousandActionsInARowKeepTheFootprintFlatAndTheWindowAnswering)
     for (int i = 0; i < SoakRounds; ++i)
         ASSERT_EQ("", PlayRound(rounds[i % std::size(rounds)])) << "round " << i;
     const Footprint after = Measure();
-    std::printf("[ soak     ] GDI objects %d -> %d, windows %d -> %d, heap %zu -> %zu bytes, private %zu -> %zu bytes\n",
-                before.gdiObjects, after.gdiObjects, before.windows, after.windows, before.heapBytes, after.heapBytes,
-                before.privateBytes, after.privateBytes);
+    std::printf("[ soak     ] GDI objects %d -> %d, windows %d -> %d, heap %zu -> %zu bytes\n", before.gdiObjects,
+                after.gdiObjects, before.windows, after.windows, before.heapBytes, after.heapBytes);
     EXPECT_EQ(before.gdiObjects, after.gdiObjects);
     EXPECT_EQ(before.windows, after.windows);
     EXPECT_LE(after.heapBytes, before.heapBytes + HeapTolerance);
-    EXPECT_LE(after.privateBytes, before.privateBytes + PrivateTolerance);
 }
