@@ -8,3 +8,16 @@ bool IsCardValueText(const char* text)
     const signed char second = static_cast<signed char>(text[1]);
     return first < '2' && second < '4';
 }
+
+bool IsWholeCardValueText(const char* text)
+{
+    int value = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c < '0' || *c > '9')
+            return false;
+        value = value * 10 + (*c - '0');
+        if (value > 13)
+            return false;
+    }
+    return text[0] != '\0';
+}

@@ -10,3 +10,8 @@
 // 8-bit codes. With digits: "00" to "03" and "10" to "13" pass, "04" to "09",
 // "14" to "19" and "20" up are refused.
 bool IsCardValueText(const char* text);
+
+// What a field must hold for its value to go into the Hand on OK: its whole text,
+// which a paste can make longer than two characters, is digits for 0..13
+// ("013" is 13). The empty text is not a value.
+bool IsWholeCardValueText(const char* text);

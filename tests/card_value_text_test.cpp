@@ -1,4 +1,5 @@
-// IsCardValueText, the range test of the card value field.
+// IsCardValueText, the range test of the card value field, and IsWholeCardValueText,
+// the test of a field's whole text on OK.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +27,14 @@ TEST(IsCardValueText, LooksAtTheFirstTwoCharactersAsSignedCodes)
         EXPECT_TRUE(IsCardValueText(passed)) << "text " << passed;
     for (const char* refused : {"a1", "1a", "145"})
         EXPECT_FALSE(IsCardValueText(refused)) << "text " << refused;
+}
+
+TEST(IsWholeCardValueText, PassesOnlyDigitsFor0To13)
+{
+    for (const char* passed : {"0", "7", "13", "013", "00000012"})
+        EXPECT_TRUE(IsWholeCardValueText(passed)) << "text " << passed;
+    for (const char* refused : {"", "14", "100", "-1", "1345", "  7", "7 ", "1a", "\xB2\xBB"})
+        EXPECT_FALSE(IsWholeCardValueText(refused)) << "text " << refused;
 }
 
 }  // namespace

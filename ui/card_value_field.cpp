@@ -23,16 +23,8 @@ bool FieldHoldsCardValue(HWND field)
 bool FieldHoldsWholeCardValue(HWND field)
 {
     std::string text(static_cast<size_t>(GetWindowTextLengthA(field)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(field, &text[0], static_cast<int>(text.size()))));
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + (c - '0');
-        if (value > 13)
-            return false;
-    }
-    return !text.empty();
+    GetWindowTextA(field, &text[0], static_cast<int>(text.size()));
+    return IsWholeCardValueText(text.c_str());
 }
 
 static LRESULT OnFieldChar(HWND field, WPARAM wParam, LPARAM lParam)
