@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev lld-14 llvm-14 perl
+    clang-14 libclang-rt-14-dev lld lld-14 llvm-14 perl
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine fonts-dejavu-core libfreetype-dev
