@@ -10,7 +10,7 @@ packages=(
     g++-mingw-w64-x86-64-posix
     wine wine64 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine fonts-dejavu-core libfreetype-dev
-    locales dpkg-dev lintian unzip
+    dpkg-dev lintian unzip openbox
 )
 
 missing=()
@@ -29,14 +29,4 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     apt-get update
     apt-get install -y --no-install-recommends "${missing[@]}"
-fi
-
-# Wine takes its ANSI code page from the glibc locale: without zh_CN.UTF-8 it is
-# 1252 and every Chinese text of the program shows as question marks.
-if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
-    if [ "$(id -u)" -ne 0 ]; then
-        echo "Generate the zh_CN.UTF-8 locale: sudo localedef -i zh_CN -c -f UTF-8 zh_CN.UTF-8" >&2
-        exit 1
-    fi
-    localedef -i zh_CN -c -f UTF-8 zh_CN.UTF-8
 fi

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The project's Wine session: a private Xvfb screen and a persistent wineserver on
-# the project's own prefix, with the zh_CN.UTF-8 locale that gives the program its
-# GBK code page.
+# the project's own prefix, in the plain C.UTF-8 locale: the programs' manifest, not
+# the locale, gives them the GBK code page.
 #
 #   scripts/wine-session.sh COMMAND [ARGS...]
 #
@@ -45,6 +45,8 @@ veltro_prepare_prefix() {
 }
 
 veltro_wine_start() {
+    export LANG=C.UTF-8
+    unset LC_ALL LC_CTYPE LC_MESSAGES LANGUAGE
     veltro_start_xvfb || return 1
     mkdir -p "$WINEPREFIX"
     wineserver -f -p &

@@ -55,15 +55,39 @@ void TypeText(HWND control, const char* text)
 
 void Paste(HWND control, const char* text)
 {
-    const size_t size = std::strlen(text) + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(GlobalLock(memory), text, size);
+    // As another program puts it there: in UTF-16, which the clipboard hands over
+    // unchanged, while its own conversion of CF_TEXT follows the keyboard's locale.
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<size_t>(length) * sizeof(wchar_t));
+    MultiByteToWideChar(CP_ACP, 0, text, -1, static_cast<wchar_t*>(GlobalLock(memory)), length);
     GlobalUnlock(memory);
     OpenClipboard(nullptr);
     EmptyClipboard();
-    SetClipboardData(CF_TEXT, memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
     SendMessageA(control, WM_PASTE, 0, 0);
+}
+
+bool WaitFor(const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 500; ++i) {
+        if (condition())
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+HWND OpenDialogOf(HWND owner)
+{
+    HWND dialog = nullptr;
+    WaitFor([&] {
+        dialog = nullptr;
+        while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) && GetWindow(dialog, GW_OWNER) != owner) {
+        }
+        return dialog && IsWindowVisible(dialog);
+    });
+    return dialog;
 }
 
 void PumpPendingMessages()

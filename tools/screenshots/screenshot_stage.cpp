@@ -42,10 +42,12 @@ void SavePicture(HWND window, const char* fileName)
     allWritten = allWritten && written;
 }
 
-// Opens a dialog and photographs it once the given number of its own timer ticks have shown.
+// Opens a dialog and photographs it once the given number of its own timer ticks have
+// shown, and only those: its real timer is stopped first.
 void PhotographDialog(const char* fileName, int ticks, const std::function<void()>& open)
 {
     WhileModal(open, [&](HWND dialog) {
+        KillTimer(dialog, 2);
         for (int tick = 0; tick < ticks; ++tick)
             SendMessageA(dialog, WM_TIMER, 2, 0);
         SavePicture(dialog, fileName);
@@ -66,6 +68,7 @@ int main()
     if (!window)
         return 1;
     SetWindowPos(window, nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    KillTimer(window, 1);  // the clock shows the seconds set below, whatever the time taken
     currentHand = {1, 5, 10, 13};
     TypeText(GetDlgItem(window, IDC_ANSWER), "(13-1)*(10/5)");
     SendMessageA(window, WM_COMMAND, IDC_SHOW_RESULTS, 0);

@@ -14,7 +14,9 @@ mkdir -p "$pictures" docs/screenshots
 (cd "$pictures" && "$root/scripts/wine-session.sh" wine "$root/build/windows/bin/veltro-screens.exe")
 
 for picture in "$pictures"/*.ppm; do
-    convert "$picture" "docs/screenshots/$(basename "${picture%.ppm}").png"
+    # No time chunks: the same commit renders the same files.
+    convert "$picture" -define png:exclude-chunks=date,time "docs/screenshots/$(basename "${picture%.ppm}").png"
 done
-montage ui/res/card??.bmp -tile 7x2 -geometry +6+6 -background '#d4d0c8' docs/screenshots/card-faces.png
+montage ui/res/card??.bmp -tile 7x2 -geometry +6+6 -background '#d4d0c8' \
+    -define png:exclude-chunks=date,time docs/screenshots/card-faces.png
 ls -1 docs/screenshots

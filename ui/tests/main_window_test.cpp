@@ -44,6 +44,26 @@ TEST(WineFonts, MarlettIsInstalled)
     EXPECT_LT(0, faces) << "no font of the face Marlett is installed";
 }
 
+// Under code page 936 Wine draws menus in SimSun, which the prefix maps to the CJK
+// font installed: without it the system menu's 帮助 and 关于 come out as boxes.
+TEST(WineFonts, TheMenuFontHasTheChineseGlyphs)
+{
+    NONCLIENTMETRICSW metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    WORD glyphs[4] = {};
+    GetGlyphIndicesW(screen, L"帮助关于", 4, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    wchar_t face[LF_FACESIZE] = L"";
+    GetTextFaceW(screen, LF_FACESIZE, face);
+    SelectObject(screen, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(0, std::count(std::begin(glyphs), std::end(glyphs), 0xFFFF)) << "the Help and About items have characters the menu font lacks: " << face;
+}
+
 // A repaint shows the faces of the Hand as it is now, on the window's button-face background.
 TEST_F(MainWindowTest, PaintShowsTheHandsFacesOnTheButtonFaceColour)
 {

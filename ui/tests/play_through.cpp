@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <functional>
 #include <string>
 
 #include "ui/res/resource.h"
@@ -21,29 +20,6 @@ void Check(bool condition, const char* what, const std::string& shown = "")
     condition ? ++passed : ++failed;
     std::printf("%s: %s%s%s\n", condition ? "ok" : "FAILED", what, shown.empty() ? "" : " -- shown: ", shown.c_str());
     std::fflush(stdout);
-}
-
-// Another process's state can only be looked at, not waited for: poll it, briefly.
-bool WaitFor(const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 500; ++i) {
-        if (condition())
-            return true;
-        Sleep(20);
-    }
-    return false;
-}
-
-HWND OpenDialogOf(HWND owner)
-{
-    HWND dialog = nullptr;
-    WaitFor([&] {
-        dialog = nullptr;
-        while ((dialog = FindWindowExA(nullptr, dialog, "#32770", nullptr)) && GetWindow(dialog, GW_OWNER) != owner) {
-        }
-        return dialog && IsWindowVisible(dialog);
-    });
-    return dialog;
 }
 
 void Click(HWND window, int id)

@@ -19,12 +19,14 @@ std::string Name(LPCSTR name)
     return IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name);
 }
 
-// The templates' sizes vary with their texts; what they show is tested on screen.
+// The templates' and the manifest's sizes vary with their texts; what they do is
+// tested on screen.
 BOOL CALLBACK AddLanguage(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR inventory)
 {
     const std::string key = Name(type) + " " + Name(name) + (language == 2052 ? "" : " " + std::to_string(language));
     HRSRC found = FindResourceExA(module, type, name, language);
-    (*reinterpret_cast<Inventory*>(inventory))[key] = type == RT_DIALOG ? 0 : SizeofResource(module, found);
+    const bool sized = type != RT_DIALOG && type != RT_MANIFEST;
+    (*reinterpret_cast<Inventory*>(inventory))[key] = sized ? SizeofResource(module, found) : 0;
     return TRUE;
 }
 
@@ -53,11 +55,12 @@ HMODULE Program()
     return program;
 }
 
-// Types 2 bitmap, 3 icon, 5 dialog, 14 group icon, all in Chinese (2052); nothing else.
+// Types 2 bitmap, 3 icon, 5 dialog, 14 group icon, 24 manifest, all in Chinese (2052); nothing else.
 TEST(Resources, TheProgramHoldsTheInventory)
 {
     Inventory expected = {{"#5 ABOUT", 0}, {"#5 HELP", 0}, {"#5 VLX", 0}, {"#5 #131", 0},        {"#5 #133", 0},
-                          {"#3 #1", 744},  {"#3 #2", 296}, {"#3 #3", 744}, {"#14 #134", 6 + 2 * 14}, {"#14 #136", 6 + 14}};
+                          {"#3 #1", 744},  {"#3 #2", 296}, {"#3 #3", 744}, {"#14 #134", 6 + 2 * 14}, {"#14 #136", 6 + 14},
+                          {"#24 #1", 0}};
     for (int id = 104; id <= 116; ++id)
         expected["#2 #" + std::to_string(id)] = 7464;
     Inventory inventory;
