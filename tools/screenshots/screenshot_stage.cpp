@@ -45,12 +45,15 @@ void SavePicture(HWND window, const char* fileName)
 // Opens a dialog and photographs it once the given number of its own timer ticks have shown.
 void PhotographDialog(const char* fileName, int ticks, const std::function<void()>& open)
 {
-    WhileModal(open, [&](HWND dialog) {
+    const bool shown = WhileModal(open, [&](HWND dialog) {
         for (int tick = 0; tick < ticks; ++tick)
             SendMessageA(dialog, WM_TIMER, 2, 0);
         SavePicture(dialog, fileName);
         EndDialog(dialog, 1);
     });
+    if (!shown)
+        std::printf("could not photograph %s: no dialog, or one that did not end\n", fileName);
+    allWritten = allWritten && shown;
 }
 
 }  // namespace
