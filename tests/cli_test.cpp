@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -32,28 +33,15 @@ struct CliRun {
 
 // A file of the run's own in the temp folder, so that runs side by side never
 // share one; removed when it goes.
-class TempFile {
-public:
-    TempFile() : path_(testing::TempDir() + "veltro-cli-XXXXXX"), fd_(mkostemp(path_.data(), O_CLOEXEC)) {}
-    ~TempFile()
-    {
-        close(fd_);
-        unlink(path_.c_str());
-    }
-    int fd() const { return fd_; }
+struct TempFile {
+    std::string path = testing::TempDir() + "veltro-cli-XXXXXX";
+    TempFile() { close(mkstemp(path.data())); }
+    ~TempFile() { unlink(path.c_str()); }
     std::string Read() const
     {
-        std::string content;
-        char buffer[4096];
-        ssize_t got = 0;
-        for (off_t at = 0; (got = pread(fd_, buffer, sizeof buffer, at)) > 0; at += got)
-            content.append(buffer, static_cast<std::size_t>(got));
-        return content;
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
     }
-
-private:
-    std::string path_;
-    int fd_;
 };
 
 // The process's largest resident set so far, in kilobytes; 0 once it has ended.
@@ -86,11 +74,9 @@ CliRun RunCli(Lines arguments, const std::string& fed = "", const std::string& i
         posix_spawn_file_actions_adddup2(&actions, socket[1], 0);
     else
         posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-    if (out.empty())
-        posix_spawn_file_actions_adddup2(&actions, output.fd(), 1);
-    else
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, err.fd(), 2);
+    const std::string outPath = out.empty() ? output.path : out;
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, err.path.c_str(), O_WRONLY, 0);
     pid_t pid = 0;
     EXPECT_EQ(0, posix_spawn(&pid, VELTRO_CLI_PATH, &actions, nullptr, argv.data(), environ));
     posix_spawn_file_actions_destroy(&actions);
