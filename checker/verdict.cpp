@@ -102,6 +102,51 @@ void FormatInvalidDetail(char (&detail)[VerdictLineBytes], CheckResult result, c
     }
 }
 
+// Whether the text (at most MaxAnswerLength bytes) is an expression (see
+// JudgeAnswer). Any byte other than a digit, a space, a parenthesis or an
+// operator makes it none.
+bool IsWellFormed(const char* text, std::size_t length)
+{
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    // For each open "(", the operators read before it: the pair encloses one when
+    // more have been read at its ")".
+    std::size_t operatorsAtOpen[MaxAnswerLength];
+    std::size_t depth = 0;
+    std::size_t operators = 0;
+    bool numberNext = true;  // a number or "(" must come next
+    for (std::size_t i = 0; i < length; ++i) {
+        const char c = text[i];
+        if (c == ' ')
+            continue;
+        if (isDigit(c)) {
+            // The number runs to its last digit; it is 0 when all of them are.
+            std::size_t end = i;
+            bool zero = true;
+            for (; end < length && isDigit(text[end]); ++end)
+                zero = zero && text[end] == '0';
+            if (!numberNext || zero)
+                return false;
+            numberNext = false;
+            i = end - 1;
+        } else if (c == '(') {
+            if (!numberNext)
+                return false;
+            operatorsAtOpen[depth++] = operators;
+        } else if (c == ')') {
+            if (numberNext || depth == 0 || operatorsAtOpen[--depth] == operators)
+                return false;
+        } else if (c == '+' || c == '-' || c == '*' || c == '/') {
+            if (numberNext)
+                return false;
+            ++operators;
+            numberNext = true;
+        } else {
+            return false;
+        }
+    }
+    return !numberNext && depth == 0;
+}
+
 }  // namespace
 
 JudgedAnswer JudgeAnswer(const char* text, const Hand& hand)
@@ -124,6 +169,7 @@ JudgedAnswer JudgeAnswer(const char* text, const Hand& hand)
     if (judged.checkResult != Accepted) {
         judged.value = 0.0f;
         judged.evaluationStopped = false;
+        judged.wellFormed = false;
         judged.judgement = Judgement::Invalid;
         FormatInvalidDetail(judged.verdict.detail, judged.checkResult, answer, length);
         SetLine(judged.verdict.headline, InvalidHeadline);
@@ -133,7 +179,8 @@ JudgedAnswer JudgeAnswer(const char* text, const Hand& hand)
     bool stopped = false;
     judged.value = EvaluateAnswer(numbers, operators, &stopped);
     judged.evaluationStopped = stopped;
-    if (!stopped && HitsTarget(judged.value)) {
+    judged.wellFormed = IsWellFormed(answer, length);
+    if (judged.wellFormed && !stopped && HitsTarget(judged.value)) {
         judged.judgement = Judgement::Right;
         SetLine(judged.verdict.headline, RightHeadline);
         SetLine(judged.verdict.detail, RightDetail);

@@ -26,7 +26,8 @@ enum class Judgement { Right, Wrong, Invalid };
 struct JudgedAnswer {
     std::int32_t checkResult;  // 0 when the text was accepted
     float value;               // the evaluated value; meaningful for checkResult 0
-    bool evaluationStopped;    // the accepted text was not well-formed (value is NaN)
+    bool evaluationStopped;    // the evaluation had to stop (value is NaN)
+    bool wellFormed;           // the accepted text is an expression; false for any other
     Judgement judgement;
     VerdictText verdict;
 };
@@ -39,10 +40,15 @@ extern const char WrongDetail[];      // "你的答案不正确"
 extern const char InvalidHeadline[];  // "不是合法的表达式!"
 
 // Judges the first MaxAnswerLength bytes of text against the hand, as "提交"
-// does: validation, evaluation of an accepted text, the
-// tolerance test. Right exactly when the text is accepted, its evaluation did not
-// have to stop, and the value hits the Target. The verdict holds the dialog's two
-// lines, written with bounded formatting; a "%c" of the text's terminating zero
-// ends its line there, as wsprintfA's would. A detail names a character of two or
-// more bytes (GBK on Windows, UTF-8 natively) whole, never by its lead byte alone.
+// does: validation, evaluation of an accepted text, the tolerance test. Right
+// exactly when the text is accepted, is well-formed, its evaluation did not have
+// to stop, and the value hits the Target. Well-formed: without its spaces, numbers
+// and operators alternate, beginning and ending with a number; no number is 0
+// ("0", "00"); the parentheses nest; every pair of them encloses an operator; a
+// space ends a number. Validation lets through texts that are not ("8*3 3 8",
+// "(4*3)(2*1)", "4*(3)*2*1"): they are judged wrong whatever their value.
+// The verdict holds the dialog's two lines, written with bounded formatting; a
+// "%c" of the text's terminating zero ends its line there, as wsprintfA's would.
+// A detail names a character of two or more bytes (GBK on Windows, UTF-8
+// natively) whole, never by its lead byte alone.
 JudgedAnswer JudgeAnswer(const char* text, const Hand& hand);

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -40,7 +39,8 @@ const char UsageText[] =
     "       (or the single line \xE6\xB2\xA1\xE6\x9C\x89\xE7\xAD\x94\xE6\xA1\x88 when there is none).\n"
     "check  judges each TEXT (without TEXT: each line of standard input) as the\n"
     "       game's submit does and prints: check result, value (%.9g) or -,\n"
-    "       right/wrong/invalid, and the verdict's two lines joined by \" / \".\n"
+    "       right/wrong/invalid, and the verdict's two lines joined by \" / \"\n"
+    "       (a control byte or \\ of the text that they quote as \\xNN).\n"
     "explain prints each candidate that only one of the two searches solves:\n"
     "       exact-only or single-only, the text, its exact value (p/q, or - after a\n"
     "       division by zero) and its single-precision value (%.9g), tab-separated;\n"
@@ -56,6 +56,13 @@ int UsageError(const std::string& message)
     return UsageErrorStatus;
 }
 
+void AppendEscaped(std::string& shown, unsigned char c)
+{
+    char escaped[5];
+    std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
+    shown += escaped;
+}
+
 // Shows an argument in an error message: at most 40 bytes, non-printable bytes
 // (control characters, bytes above 0x7E) as \xNN, so the message stays one line.
 std::string Quote(const char* argument)
@@ -64,13 +71,10 @@ std::string Quote(const char* argument)
     std::size_t i = 0;
     for (; argument[i] != '\0' && i < 40; ++i) {
         unsigned char c = static_cast<unsigned char>(argument[i]);
-        if (c < 0x20 || c > 0x7E || c == '"' || c == '\\') {
-            char escaped[5];
-            std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(c));
-            shown += escaped;
-        } else {
+        if (c < 0x20 || c > 0x7E || c == '"' || c == '\\')
+            AppendEscaped(shown, c);
+        else
             shown += static_cast<char>(c);
-        }
     }
     if (argument[i] != '\0')
         shown += "...";
@@ -150,6 +154,22 @@ const char* JudgementName(Judgement judgement)
     }
 }
 
+// A verdict line as printed: the control bytes and the backslash that it quotes
+// from the text as \xNN, as Quote shows them, so that each text gives one line;
+// bytes from 0x80 on, the Chinese texts among them, as they are.
+std::string Escaped(const char* line, std::size_t size)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < size; ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (c < 0x20 || c == 0x7F || c == '\\')
+            AppendEscaped(shown, c);
+        else
+            shown += static_cast<char>(c);
+    }
+    return shown;
+}
+
 // One output line for one text; the text ends at its first zero byte, as a C
 // string handed to the game would.
 void PrintJudgement(const char* text, const Hand& hand)
@@ -161,10 +181,10 @@ void PrintJudgement(const char* text, const Hand& hand)
     else
         std::snprintf(value, sizeof value, "-");
     // Each line of the verdict is shown up to its first zero byte.
-    const std::string headline(judged.verdict.headline,
-                               strnlen(judged.verdict.headline, sizeof judged.verdict.headline));
-    const std::string detail(judged.verdict.detail,
-                             strnlen(judged.verdict.detail, sizeof judged.verdict.detail));
+    const std::string headline = Escaped(judged.verdict.headline,
+                                         strnlen(judged.verdict.headline, sizeof judged.verdict.headline));
+    const std::string detail = Escaped(judged.verdict.detail,
+                                       strnlen(judged.verdict.detail, sizeof judged.verdict.detail));
     std::string line = std::to_string(judged.checkResult);
     line += '\t';
     line += value;
@@ -177,19 +197,36 @@ void PrintJudgement(const char* text, const Hand& hand)
     PrintLine(line);
 }
 
+// Reads the next line of standard input, without its "\n" (a "\r" stays), into
+// `text`: its first MaxAnswerLength bytes, all that is judged; the rest of a long
+// line is skipped unstored. False at the end of the input.
+bool ReadAnswerLine(std::string& text)
+{
+    text.clear();
+    bool read = false;
+    for (int c = std::getc(stdin); c != EOF; c = std::getc(stdin)) {
+        read = true;
+        if (c == '\n')
+            break;
+        if (text.size() < static_cast<std::size_t>(MaxAnswerLength))
+            text += static_cast<char>(c);
+    }
+    return read;
+}
+
+// Stops at the first failed write, which main then reports.
 int RunCheck(int argc, char** argv, const Hand& hand)
 {
     if (argc > 6) {
-        for (int i = 6; i < argc; ++i)
+        for (int i = 6; i < argc && !std::ferror(stdout); ++i)
             PrintJudgement(argv[i], hand);
         return 0;
     }
-    // Lines of any length; only the "\n" is removed, a "\r" stays in the text.
     std::string line;
-    while (std::getline(std::cin, line))
+    while (!std::ferror(stdout) && ReadAnswerLine(line))
         PrintJudgement(line.c_str(), hand);
     // A failed read is not the end of the input: say so rather than exit 0.
-    if (std::cin.bad() || std::ferror(stdin)) {
+    if (std::ferror(stdin)) {
         std::fprintf(stderr, "veltro-cli: cannot read standard input\n");
         return UsageErrorStatus;
     }

@@ -1,7 +1,10 @@
 // libFuzzer target for judging an answer. The input's first four bytes are a hand
 // (each byte modulo 100), the rest is the answer text, judged against that hand and,
 // when its four numbers are not the hand's, against the hand they make, so that
-// accepted texts are common. A broken property aborts the run.
+// accepted texts are common. Among the properties: a text judged right is a
+// well-formed expression and its hand has a solution in the solver; the core and
+// the reference below agree on well-formedness, and on the value of a well-formed
+// text. A broken property aborts the run.
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +16,7 @@
 
 #include "checker/evaluate.h"
 #include "checker/verdict.h"
+#include "solver/solver.h"
 
 namespace {
 
@@ -25,22 +29,22 @@ void Require(bool holds, const char* what)
     }
 }
 
-// A second evaluator, for well-formed texts only: numbers and operators alternate
-// (spaces apart), no number is 0, parentheses nest and each pair encloses an
-// operator. Single precision, "*" "/" before "+" "-", equal levels from the left.
+// A second evaluator, with its own test of well-formedness: the text parses as an
+// expression (numbers and operators alternate, spaces apart, parentheses nest), no
+// number is 0 and each pair of parentheses encloses an operator. Single precision,
+// "*" "/" before "+" "-", equal levels from the left.
 class Reference {
 public:
-    explicit Reference(const std::string& text) : text_(text) {}
-
-    // False when the text is not well-formed.
-    bool Evaluate(float& value)
+    explicit Reference(const std::string& text) : text_(text)
     {
         bool grouped = false;
-        if (!Level(0, value, grouped) || Peek() != '\0')
-            return false;
-        value = divisionByZero_ ? AnswerDivisionByZeroResult : value;
-        return true;
+        wellFormed_ = Level(0, value_, grouped) && Peek() == '\0' && wellFormed_;
+        value_ = divisionByZero_ ? AnswerDivisionByZeroResult : value_;
     }
+
+    bool WellFormed() const { return wellFormed_; }
+    // Meaningful for a well-formed text.
+    float Value() const { return value_; }
 
 private:
     // The next character but spaces, '\0' at the end.
@@ -51,8 +55,8 @@ private:
         return next_ < text_.size() ? text_[next_] : '\0';
     }
 
-    // Level 0 a sum, 1 a product, 2 a number or a parenthesised sum; `grouped`
-    // tells whether the value took an operator.
+    // Level 0 a sum, 1 a product, 2 a number or a parenthesised sum; false when
+    // the text does not parse. `grouped` tells whether the value took an operator.
     bool Level(int level, float& value, bool& grouped)
     {
         if (level == 2) {
@@ -62,10 +66,12 @@ private:
                 for (; next_ < text_.size() && text_[next_] >= '0' && text_[next_] <= '9'; ++next_)
                     number = std::min(number * 10 + (text_[next_] - '0'), 1e12);
                 value = static_cast<float>(number);
-                return number != 0;
+                wellFormed_ = wellFormed_ && number != 0;
+                return true;
             }
-            if (Peek() != '(' || (++next_, !Level(0, value, grouped)) || !grouped || Peek() != ')')
+            if (Peek() != '(' || (++next_, !Level(0, value, grouped)) || Peek() != ')')
                 return false;
+            wellFormed_ = wellFormed_ && grouped;  // "(3)" parses, but is no expression
             ++next_;
             return true;
         }
@@ -86,7 +92,9 @@ private:
 
     const std::string& text_;
     std::size_t next_ = 0;
+    bool wellFormed_ = true;  // until the parse shows otherwise
     bool divisionByZero_ = false;
+    float value_ = 0.0f;
 };
 
 // `text` as the answer field hands it over: no zero byte, of which validation
@@ -112,9 +120,18 @@ void CheckCase(const Hand& hand, const std::string& text)
     bool stopped = false;
     const float value = EvaluateAnswer(numbers, operators, &stopped);
     Require(stopped == std::isnan(value), "NaN is the stop's value and no other's");
-    Require((judged.judgement == Judgement::Right) == (!stopped && HitsTarget(value)), "judged right off the target");
-    float expected = 0.0f;
-    if (Reference(text.substr(0, MaxAnswerLength)).Evaluate(expected))
+    const std::string read = text.substr(0, MaxAnswerLength);
+    const Reference reference(read);
+    if (judged.judgement == Judgement::Right) {
+        Require(reference.WellFormed(), "judged right, yet no well-formed expression");
+        // Hands of 1..99: the solver tries every order, operator triple and bracketing.
+        Require(!SolveHand(hand).empty(), "judged right on a hand without a solution");
+    }
+    Require(judged.wellFormed == reference.WellFormed(), "well-formedness differs from the reference");
+    Require((judged.judgement == Judgement::Right) == (reference.WellFormed() && HitsTarget(value)),
+            "judged right off the target");
+    const float expected = reference.Value();
+    if (reference.WellFormed())
         Require(!stopped && std::memcmp(&expected, &value, sizeof value) == 0, "evaluation differs from the reference");
 }
 

@@ -5,7 +5,9 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <fstream>
@@ -25,34 +27,71 @@ using Lines = std::vector<std::string>;
 struct CliRun {
     int status;
     std::string out, err;
+    bool inputRefused;  // the program stopped reading before the end of what was fed
+    long peakKilobytes;  // its largest resident set once all was fed, 0 if it had ended
 };
 
-// Runs veltro-cli without a shell, standard input from the file `in`; standard
-// output to the file `out` when given (then not read back).
-CliRun RunCli(Lines arguments, const std::string& in = "/dev/null", const std::string& out = "")
+// A file of the run's own in the temp folder, so that runs side by side never
+// share one; removed when it goes.
+struct TempFile {
+    std::string path = testing::TempDir() + "veltro-cli-XXXXXX";
+    TempFile() { close(mkstemp(path.data())); }
+    ~TempFile() { unlink(path.c_str()); }
+    std::string Read() const
+    {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+};
+
+// The process's largest resident set so far, in kilobytes; 0 once it has ended.
+long PeakKilobytes(pid_t pid)
 {
-    const std::string outPath = out.empty() ? testing::TempDir() + "veltro-cli-out" : out;
-    const std::string errPath = testing::TempDir() + "veltro-cli-err";
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
+
+// Runs veltro-cli without a shell. Standard input is a socket into which `fed`
+// is written while the program runs, or the file `in`; standard output goes to a
+// file of the run's own, or to the file `out` (then not read back).
+CliRun RunCli(Lines arguments, const std::string& fed = "", const std::string& in = "", const std::string& out = "")
+{
     arguments.insert(arguments.begin(), VELTRO_CLI_PATH);
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
+    TempFile output, err;
+    int socket[2] = {-1, -1};
+    EXPECT_EQ(0, socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, socket));
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (in.empty())
+        posix_spawn_file_actions_adddup2(&actions, socket[1], 0);
+    else
+        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+    const std::string outPath = out.empty() ? output.path : out;
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, err.path.c_str(), O_WRONLY, 0);
     pid_t pid = 0;
-    int raw = 0;
     EXPECT_EQ(0, posix_spawn(&pid, VELTRO_CLI_PATH, &actions, nullptr, argv.data(), environ));
     posix_spawn_file_actions_destroy(&actions);
+    close(socket[1]);  // so that the program's end of it closes when the program ends
+    std::size_t taken = 0;  // up to the end, or until the program closes its end
+    for (ssize_t sent = 0; taken < fed.size() && sent >= 0;) {
+        sent = send(socket[0], fed.data() + taken, fed.size() - taken, MSG_NOSIGNAL);
+        taken += sent > 0 ? static_cast<std::size_t>(sent) : 0;
+    }
+    // Read before the input ends: the socket buffers less than a megabyte of it.
+    const long peak = PeakKilobytes(pid);
+    close(socket[0]);
+    int raw = 0;
     const bool exited = pid > 0 && waitpid(pid, &raw, 0) == pid && WIFEXITED(raw);
-    const auto ReadFile = [](const std::string& path) {
-        std::ifstream file(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    };
-    return {exited ? WEXITSTATUS(raw) : -1, out.empty() ? ReadFile(outPath) : "", ReadFile(errPath)};
+    return {exited ? WEXITSTATUS(raw) : -1, output.Read(), err.Read(), taken < fed.size(), peak};
 }
 
 std::string Joined(const Lines& lines)
@@ -114,16 +153,25 @@ TEST(Cli, ListSortsTheLinesByBytes)
     EXPECT_EQ(Joined(sorted), RunCli({"list", "1", "2", "12", "12"}).out);
 }
 
-TEST(Cli, CheckPrintsResultValueJudgementAndVerdictPerTextOrLine)
+const std::string Right = "0\t24\tright\t祝贺你 / 开始下一局...\n";
+const std::string Invalid = "\t-\tinvalid\t不是合法的表达式! / ";
+
+// One line per text: the control bytes and the backslash that a detail quotes are escaped.
+TEST(Cli, CheckPrintsResultValueJudgementAndVerdictPerText)
 {
-    const std::string right = "0\t24\tright\t祝贺你 / 开始下一局...\n";
-    EXPECT_EQ(right + "513\t-\tinvalid\t不是合法的表达式! / 位置:2 原因:+ 不能跟在 + 后面\n" +
-                  "0\t23.9999981\twrong\t很遗憾！ / 你的答案不正确\n",
-              RunCli({"check", "1", "3", "5", "9", "9+5*3*1", "1++3", "(1+5/3)*9"}).out);
-    // Only "\n" ends a line of standard input.
-    std::ofstream(testing::TempDir() + "veltro-cli-in", std::ios::binary) << "9+5*3*1\n9+5*3*1\r";
-    EXPECT_EQ(right + "1793\t-\tinvalid\t不是合法的表达式! / 位置:7 原因:\r 不能跟在 1 后面\n",
-              RunCli({"check", "1", "3", "5", "9"}, testing::TempDir() + "veltro-cli-in").out);
+    EXPECT_EQ(Right + "513" + Invalid + "位置:2 原因:+ 不能跟在 + 后面\n" + "0\t23.9999981\twrong\t很遗憾！ / 你的答案不正确\n" +
+                  "1" + Invalid + "\\x0A 不能作为第一个字符\n" + "257" + Invalid + "位置:1 原因:\\x5C 不能跟在 1 后面\n",
+              RunCli({"check", "1", "3", "5", "9", "9+5*3*1", "1++3", "(1+5/3)*9", "\n", "1\\3"}).out);
+    EXPECT_EQ("0\t24\twrong\t很遗憾！ / 你的答案不正确\n", RunCli({"check", "3", "3", "8", "8", "8*3 3 8"}).out)
+        << "a text that is no expression, whatever its value";
+}
+
+// Only "\n" ends a line; the rest of a long line is skipped, not stored.
+TEST(Cli, CheckJudgesEachLineOfStandardInputByItsFirst29Bytes)
+{
+    const CliRun run = RunCli({"check", "1", "3", "5", "9"}, "9+5*3*1" + std::string(64 << 20, ' ') + "\n9+5*3*1\r");
+    EXPECT_EQ(Right + "1793" + Invalid + "位置:7 原因:\\x0D 不能跟在 1 后面\n", run.out);
+    EXPECT_GT(32 << 10, run.peakKilobytes) << "kilobytes at the peak, for a line of 64 MB";
 }
 
 TEST(Cli, HelpListsTheExactForms)
@@ -147,8 +195,14 @@ TEST(Cli, RejectsBadArgumentsWithOneErrorLine)
 
 TEST(Cli, FailsWhenStandardOutputOrInputCannotBeUsed)
 {
-    EXPECT_TRUE(IsUsageError(RunCli({"check", "1", "2", "3", "4"}, "/")));
-    EXPECT_TRUE(IsUsageError(RunCli({"hands"}, "/dev/null", "/dev/full")));
+    EXPECT_TRUE(IsUsageError(RunCli({"check", "1", "2", "3", "4"}, "", "/")));
+    EXPECT_TRUE(IsUsageError(RunCli({"hands"}, "", "", "/dev/full")));
+    std::string lines;
+    for (int i = 0; i < 1 << 20; ++i)
+        lines += "4*3*2*1\n";
+    const CliRun check = RunCli({"check", "1", "2", "3", "4"}, lines, "", "/dev/full");
+    EXPECT_TRUE(IsUsageError(check));
+    EXPECT_TRUE(check.inputRefused) << "check read all of its 8 MB of input after a failed write";
 }
 
 }  // namespace

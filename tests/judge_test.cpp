@@ -17,6 +17,7 @@ const Hand H1234 = {1, 2, 3, 4};
 const std::string Right = "祝贺你 / 开始下一局...";
 const std::string Wrong = "很遗憾！ / 你的答案不正确";
 const std::string Invalid = "不是合法的表达式! / ";
+const std::string NotWellFormed = "accepted, not well-formed";
 
 // A CheckResult as a failure shows it: the kind's name and, for a bad character
 // (or a position where none belongs), the position.
@@ -63,11 +64,17 @@ TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
         {H1234, "(1+2+3)*4", "accepted", Right}, {H1234, " 4*3*2*1", "accepted", Right},
         {H1234, "1+02+3+4", "accepted", Wrong}, {{99, 13, 20, 1}, "99+13+1+20", "accepted", Wrong},
         {{3, 3, 8, 8}, "8/(3-8/3)", "accepted", Wrong},  // 24.000006 in single precision
-        // Only counts and numbers are checked: texts that are not well-formed.
-        {H1234, "(4*3)(2*1)", "accepted", Right}, {H1234, "1+2 (3*4)", "accepted", Wrong},
-        {H1234, "1+ +2*3*4", "accepted", Wrong}, {H1234, "4*3*2*1+ ", "accepted", Wrong},
-        {H1234, "1)+(2+3)*(4", "accepted", Wrong}, {H1234, "4 3 2 1", "accepted", Wrong},
-        {H1234, "(1) 2*3*4", "accepted", Wrong},  // its evaluation stops
+        {H1234, "((4*3))*2*1", "accepted", Right}, {H1234, "(1+02+3)*4", "accepted", Right},
+        // Validation checks only counts and numbers; a text that is no expression is
+        // wrong whatever its value, which is 24 for the first eight.
+        {{3, 3, 8, 8}, "8*3 3 8", NotWellFormed, Wrong}, {H1234, "(4*3)(2*1)", NotWellFormed, Wrong},
+        {H1234, "4*3*2 1", NotWellFormed, Wrong}, {{1, 4, 5, 6}, "6*4 5 1", NotWellFormed, Wrong},
+        {{1, 2, 12, 13}, "1*12 (2*13)", NotWellFormed, Wrong}, {{1, 3, 8, 12}, "1*12) (8*3", NotWellFormed, Wrong},
+        {H1234, "0 4*3*2*1", NotWellFormed, Wrong}, {H1234, "4*3*2*1 00", NotWellFormed, Wrong},
+        {H1234, "4*3*2*1+00", NotWellFormed, Wrong}, {H1234, "4*(3)*2*1", NotWellFormed, Wrong},
+        {H1234, "4*3*2*1+( )", NotWellFormed, Wrong}, {H1234, "1+ +2*3*4", NotWellFormed, Wrong},
+        {H1234, "4*3*2*1+ ", NotWellFormed, Wrong}, {H1234, "1)+(2+3)*(4", NotWellFormed, Wrong},
+        {H1234, "(1) 2*3*4", NotWellFormed, Wrong},  // its evaluation stops
         {H1234, "1+2+3+4+4", "WrongNumberCount", Invalid + "数字个数不符合要求!"},
         {{0, 1, 2, 3}, "0+1+2+3", "WrongNumberCount", Invalid + "数字个数不符合要求!"},  // a 0 is not recorded
         {H1234, "1*1*3*4", "CardNotUsed", Invalid + "指定的数字没有使用!"},
@@ -102,7 +109,8 @@ TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
     for (const auto& c : cases) {
         SCOPED_TRACE("text <" + c.text + ">");
         const JudgedAnswer judged = JudgeAnswer(c.text.c_str(), c.hand);
-        EXPECT_EQ(c.check, CheckText(judged.checkResult));
+        const bool notWellFormed = judged.checkResult == Accepted && !judged.wellFormed;
+        EXPECT_EQ(c.check, CheckText(judged.checkResult) + (notWellFormed ? ", not well-formed" : ""));
         EXPECT_EQ(c.verdict, Verdict(judged));
         EXPECT_EQ(c.verdict == Right ? Judgement::Right : c.verdict == Wrong ? Judgement::Wrong : Judgement::Invalid,
                   judged.judgement);

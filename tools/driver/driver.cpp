@@ -116,6 +116,7 @@ struct ModalScript {
     HHOOK hook = nullptr;  // until the dialog is found: under Wine every hooked message costs a server call
     HWND dialog = nullptr;  // once it has shown
     bool ran = false;
+    bool endedByWatchdog = false;
 };
 
 ModalScript* script;  // the thread's one armed script: its dialogs are modal
@@ -157,7 +158,8 @@ LRESULT CALLBACK ProbeProc(HWND probe, UINT message, WPARAM wParam, LPARAM lPara
         return 0;
     case WM_TIMER:
         KillTimer(probe, Watchdog);
-        if (script->dialog && IsWindow(script->dialog))
+        script->endedByWatchdog = script->dialog && IsWindow(script->dialog);
+        if (script->endedByWatchdog)
             EndDialog(script->dialog, -1);
         return 0;
     }
@@ -187,7 +189,7 @@ bool WhileModal(const std::function<void()>& open, const std::function<void(HWND
     if (armed.hook)
         UnhookWindowsHookEx(armed.hook);
     DestroyWindow(armed.probe);
-    return armed.ran;
+    return armed.ran && !armed.endedByWatchdog;
 }
 
 Picture CopyPixels(HDC from, int x, int y, int width, int height)

@@ -45,7 +45,7 @@ void PumpPendingMessages();
 // Calls open(), which opens a modal dialog, and runs step against that dialog from
 // inside the dialog's own message loop, once it is initialised and on screen and
 // before any of its timers fire. A dialog still open ten seconds later is ended with -1, so that a
-// failing script does not hang. Returns whether the step ran.
+// failing script does not hang. Returns whether the step ran and the dialog ended without that.
 bool WhileModal(const std::function<void()>& open, const std::function<void(HWND dialog)>& step);
 
 // Pixels as 0x00RRGGBB, row 0 at the top.

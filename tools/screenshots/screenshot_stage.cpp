@@ -46,13 +46,16 @@ void SavePicture(HWND window, const char* fileName)
 // shown, and only those: its real timer is stopped first.
 void PhotographDialog(const char* fileName, int ticks, const std::function<void()>& open)
 {
-    WhileModal(open, [&](HWND dialog) {
+    const bool shown = WhileModal(open, [&](HWND dialog) {
         KillTimer(dialog, 2);
         for (int tick = 0; tick < ticks; ++tick)
             SendMessageA(dialog, WM_TIMER, 2, 0);
         SavePicture(dialog, fileName);
         EndDialog(dialog, 1);
     });
+    if (!shown)
+        std::printf("could not photograph %s: no dialog, or one that did not end\n", fileName);
+    allWritten = allWritten && shown;
 }
 
 }  // namespace

@@ -30,12 +30,13 @@ void MainWindowTest::TypeAnswer(const char* text)
 Verdict MainWindowTest::Submit()
 {
     Verdict verdict;
-    WhileModal([this] { Command(IDC_SUBMIT); }, [&verdict](HWND dialog) {
+    const bool shown = WhileModal([this] { Command(IDC_SUBMIT); }, [&verdict](HWND dialog) {
         verdict.headline = ItemText(dialog, IDC_VERDICT_HEAD);
         verdict.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
         for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick)
             SendMessageA(dialog, WM_TIMER, 2, 0);
     });
+    EXPECT_TRUE(shown) << "submit showed no verdict dialog, or one that its ticks did not end";
     return verdict;
 }
 

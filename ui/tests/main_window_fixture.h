@@ -43,7 +43,8 @@ protected:
     // Clears the answer field as a player would and types the text into it.
     void TypeAnswer(const char* text);
 
-    // Presses "提交" and reads the verdict dialog it opens, whose bar is then run to its end.
+    // Presses "提交" and reads the verdict dialog it opens, whose bar is then run to
+    // its end; a failure of the test when there is none or it does not end.
     Verdict Submit();
 
     // Presses "自定义牌面" and runs the step in the open dialog; answers whether it ran.

@@ -98,6 +98,7 @@ TEST_F(PaintCardsTest, KeepsTheGdiObjectCountOverThousandsOfRepaints)
 {
     PaintCards(window, Hand{1, 5, 10, 13});
     const int before = CountGdiObjects();
+    ASSERT_LT(0, before) << "no GDI handle table found";
     for (int paint = 0; paint < 3000; ++paint)
         PaintCards(window, Hand{1, 5, 10, 13});
     EXPECT_EQ(before, CountGdiObjects());

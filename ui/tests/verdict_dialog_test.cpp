@@ -23,7 +23,7 @@ struct VerdictRun {
 VerdictRun RunVerdict(const VerdictText& verdict)
 {
     VerdictRun run;
-    WhileModal([&] { run.result = ShowVerdict(nullptr, verdict); }, [&run](HWND dialog) {
+    EXPECT_TRUE(WhileModal([&] { run.result = ShowVerdict(nullptr, verdict); }, [&run](HWND dialog) {
         run.headline = ItemText(dialog, IDC_VERDICT_HEAD);
         run.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
         for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick) {
@@ -31,7 +31,7 @@ VerdictRun RunVerdict(const VerdictText& verdict)
             SendMessageA(dialog, WM_TIMER, 2, 0);
             run.barAfterTicks.push_back(SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0));
         }
-    });
+    })) << "no verdict dialog, or one that its ticks did not end";
     return run;
 }
 
