@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "solver/bracketings.h"
 #include "solver/solver.h"
 
 std::string FractionText(Fraction value)
@@ -24,17 +25,19 @@ SearchComparison CompareSearches(const Hand& hand)
             return comparison;
     Solver solver;
     solver.SetHand(hand);
+    bracketing::Values<float> singleValues;
+    bracketing::Values<Fraction> exactValues;
     // Adds the line of the candidate's solution in one arithmetic, found as shape.
-    auto addLine = [&solver, &comparison](bool exactOnly, int shape) {
+    auto addLine = [&](bool exactOnly, int shape) {
         solver.shape = shape;
         solver.BuildSolutionText();
         comparison.lines.push_back(
-            {exactOnly, solver.text, solver.ShapeValue<Fraction>(shape), solver.ShapeValue<float>(shape)});
+            {exactOnly, solver.text, exactValues.ShapeValue(shape), singleValues.ShapeValue(shape)});
         solver.text.clear();
     };
-    solver.ForEachCandidate([&] {
-        const int single = solver.FindShape<float>();
-        const int exact = solver.FindShape<Fraction>();
+    bracketing::ForEachCandidate(solver, [&] {
+        const int single = singleValues.FindShape();
+        const int exact = exactValues.FindShape();
         if (single != 0)
             ++comparison.single;
         if (exact != 0)
@@ -46,6 +49,6 @@ SearchComparison CompareSearches(const Hand& hand)
             addLine(false, single);
         if (exact != 0)
             addLine(true, exact);
-    });
+    }, singleValues, exactValues);
     return comparison;
 }

@@ -2,6 +2,8 @@
 
 #include <cfloat>
 
+#include "solver/bracketings.h"
+
 // Every intermediate result must be a single-precision value. On x86_64 (SSE) and
 // on every target whose FLT_EVAL_METHOD is 0, float arithmetic is done in float;
 // the core is compiled with -ffp-contract=off (GCC, Clang) so that no fused
@@ -21,10 +23,11 @@ void Solver::Search()
 {
     // At most one solution per candidate: 24 arrangements x 64 operator triples.
     solutions.reserve(solutions.size() + 24 * 64);
-    ForEachCandidate([this] {
-        if (const int found = FindShape<float>())
+    bracketing::Values<float> single;
+    bracketing::ForEachCandidate(*this, [&] {
+        if (const int found = single.FindShape())
             Record(found);
-    });
+    }, single);
 }
 
 bool Solver::SearchExact()
@@ -32,10 +35,11 @@ bool Solver::SearchExact()
     for (std::int32_t value : values)
         if (value < -LargestExactValue || value > LargestExactValue)
             return false;
-    ForEachCandidate([this] {
-        if (const int found = FindShape<Fraction>())
+    bracketing::Values<Fraction> exact;
+    bracketing::ForEachCandidate(*this, [&] {
+        if (const int found = exact.FindShape())
             Record(found);
-    });
+    }, exact);
     return true;
 }
 
@@ -106,61 +110,3 @@ Fraction Solver::Combine(Fraction x, Fraction y, char op)
     }
 }
 
-template <typename Number>
-int Solver::FindShape() const
-{
-    const Number a = static_cast<Number>(order[0]);
-    const Number b = static_cast<Number>(order[1]);
-    const Number c = static_cast<Number>(order[2]);
-    const Number d = static_cast<Number>(order[3]);
-    const char p = ops[0];
-    const char q = ops[1];
-    const char r = ops[2];
-
-    // Each shape computes exactly the operations of its bracketing; a
-    // sub-expression shared by two shapes is computed once (the operations are
-    // pure, so the values are the same).
-    const Number ab = Combine(a, b, p);
-    if (HitsTarget(Combine(Combine(ab, c, q), d, r)))  // ((a p b) q c) r d
-        return 1;
-    const Number cd = Combine(c, d, r);
-    if (HitsTarget(Combine(ab, cd, q)))  // (a p b) q (c r d)
-        return 2;
-    const Number bc = Combine(b, c, q);
-    if (HitsTarget(Combine(Combine(a, bc, p), d, r)))  // (a p (b q c)) r d
-        return 3;
-    if (HitsTarget(Combine(a, Combine(bc, d, r), p)))  // a p ((b q c) r d)
-        return 4;
-    if (HitsTarget(Combine(a, Combine(b, cd, q), p)))  // a p (b q (c r d))
-        return 5;
-    return 0;
-}
-
-template <typename Number>
-Number Solver::ShapeValue(int bracketing) const
-{
-    const Number a = static_cast<Number>(order[0]);
-    const Number b = static_cast<Number>(order[1]);
-    const Number c = static_cast<Number>(order[2]);
-    const Number d = static_cast<Number>(order[3]);
-    const char p = ops[0];
-    const char q = ops[1];
-    const char r = ops[2];
-    switch (bracketing) {
-    case 1:
-        return Combine(Combine(Combine(a, b, p), c, q), d, r);
-    case 2:
-        return Combine(Combine(a, b, p), Combine(c, d, r), q);
-    case 3:
-        return Combine(Combine(a, Combine(b, c, q), p), d, r);
-    case 4:
-        return Combine(a, Combine(Combine(b, c, q), d, r), p);
-    default:
-        return Combine(a, Combine(b, Combine(c, d, r), q), p);
-    }
-}
-
-template int Solver::FindShape<float>() const;
-template int Solver::FindShape<Fraction>() const;
-template float Solver::ShapeValue<float>(int) const;
-template Fraction Solver::ShapeValue<Fraction>(int) const;

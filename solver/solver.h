@@ -43,23 +43,6 @@ public:
     // lies outside -99..99, where 64-bit fractions could overflow.
     bool SearchExact();
 
-    // Calls visit() once per candidate, in search order, with `order` and `ops`
-    // set; `used` is all false again on return.
-    template <typename Visit>
-    void ForEachCandidate(Visit&& visit)
-    {
-        ArrangeValues(0, visit);
-    }
-
-    // The number (1..5) of the first shape whose value hits the Target, or 0;
-    // float as the game, Fraction for the exact search.
-    template <typename Number = float>
-    int FindShape() const;
-
-    // The value of shape `bracketing` (1..5) of the current candidate.
-    template <typename Number = float>
-    Number ShapeValue(int bracketing) const;
-
     // x op y rounded to single precision; "/" by zero (either sign) gives
     // DivisionByZeroResult. Any operator other than "+", "-", "*" is taken as "/".
     static float Combine(float x, float y, char op);
@@ -73,38 +56,7 @@ public:
     void BuildSolutionText();
 
 private:
-    // Places a value at position k and recurses; at k == 4 tries the operators.
-    template <typename Visit>
-    void ArrangeValues(int k, Visit& visit)
-    {
-        if (k == 4) {
-            TryOperators(visit);
-            return;
-        }
-        for (std::size_t i = 0; i < 4; ++i) {
-            if (!used[i]) {
-                order[static_cast<std::size_t>(k)] = values[i];
-                used[i] = true;
-                ArrangeValues(k + 1, visit);
-                used[i] = false;
-            }
-        }
-    }
-
-    // The 64 operator triples on the current `order`, the first operator slowest.
-    template <typename Visit>
-    void TryOperators(Visit& visit)
-    {
-        constexpr char Codes[4] = {'+', '-', '*', '/'};
-        for (char p : Codes)
-            for (char q : Codes)
-                for (char r : Codes) {
-                    ops = {p, q, r};
-                    visit();
-                }
-    }
-
-    // Stores the solution of the current candidate, found in `found`, if any.
+    // Stores the solution of the current candidate, found in `found`.
     void Record(int found);
 };
 
