@@ -40,6 +40,32 @@ bool IsArithmetic(char c)
 
 constexpr float StoppedResult = std::numeric_limits<float>::quiet_NaN();
 
+// priority(a) - priority(b). Characters outside the table (which validation never
+// produces) rank -3, below "$": they never outrank anything and are reduced at
+// once, which stops the evaluation.
+int ComparePriority(char a, char b)
+{
+    return Priority(a) - Priority(b);
+}
+
+// left op right, rounded to single precision; never called with "/" and a zero
+// right operand, nor with another operator.
+float ApplyOperator(float left, float right, char op)
+{
+    switch (op) {
+    case '+':
+        return left + right;
+    case '-':
+        return left - right;
+    case '*':
+        return left * right;
+    case '/':
+        return left / right;
+    default:
+        return StoppedResult;
+    }
+}
+
 // The two stacks and two read positions of one evaluation. Every read and pop is
 // checked; a failed one marks the evaluation as stopped.
 class Evaluation {
@@ -146,27 +172,6 @@ float Evaluation::Run(bool& stopped)
 }
 
 }  // namespace
-
-int ComparePriority(char a, char b)
-{
-    return Priority(a) - Priority(b);
-}
-
-float ApplyOperator(float left, float right, char op)
-{
-    switch (op) {
-    case '+':
-        return left + right;
-    case '-':
-        return left - right;
-    case '*':
-        return left * right;
-    case '/':
-        return left / right;
-    default:
-        return StoppedResult;
-    }
-}
 
 float EvaluateAnswer(const NumberSequence& numbers, const OperatorSequence& operators,
                      bool* stopped)

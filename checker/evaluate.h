@@ -7,18 +7,9 @@
 // The result of a division by zero in an answer (not the solver's -1000000).
 constexpr float AnswerDivisionByZeroResult = -100000.0f;
 
-// priority(a) - priority(b) with "(" 3, "*" "/" 2, "+" "-" 1, ")" 0, "#" -1,
-// "$" -2. Characters outside the table (which validation never produces) rank
-// -3, below "$": they never outrank anything and are reduced at once, which
-// stops the evaluation.
-int ComparePriority(char a, char b);
-
-// left op right, rounded to single precision, for op "+", "-", "*", "/". The
-// evaluation never calls it with "/" and a zero right operand, nor with another
-// operator; for another operator it returns a quiet NaN.
-float ApplyOperator(float left, float right, char op);
-
-// Evaluates the accepted answer; neither sequence is changed.
+// Evaluates the accepted answer with a value stack and an operator stack, by the
+// priorities "(" 3, "*" "/" 2, "+" "-" 1, ")" 0, "#" -1 (the end) and "$" -2 (the
+// bottom): equal priorities from left to right. Neither sequence is changed.
 //
 // Returns the single-precision value, or AnswerDivisionByZeroResult the moment
 // "/" meets a zero right operand.

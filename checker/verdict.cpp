@@ -3,16 +3,11 @@
 #include <cstdio>
 
 #include "checker/evaluate.h"
+#include "common/texts.h"
 
 #if defined(_WIN32)
 static_assert(sizeof(VerdictText) == 80, "the verdict record is 2 x 40 bytes of GBK");
 #endif
-
-const char RightHeadline[] = "祝贺你";
-const char RightDetail[] = "开始下一局...";
-const char WrongHeadline[] = "很遗憾！";
-const char WrongDetail[] = "你的答案不正确";
-const char InvalidHeadline[] = "不是合法的表达式!";
 
 namespace {
 
@@ -21,9 +16,6 @@ int AsFormatChar(char c)
 {
     return static_cast<int>(static_cast<signed char>(c));
 }
-
-// Texts are GBK in the Windows build and UTF-8 in the native one.
-constexpr bool TextsAreGbk = sizeof("中") == 3;
 
 bool InRange(char c, int low, int high)
 {
@@ -79,22 +71,22 @@ void FormatInvalidDetail(char (&detail)[VerdictLineBytes], CheckResult result, c
     const int kind = CheckKind(result);
     const int position = CheckPosition(result);
     if (result == WrongNumberCount) {
-        SetLine(detail, "数字个数不符合要求!");
+        SetLine(detail, WrongNumberCountDetail);
     } else if (result == CardNotUsed) {
-        SetLine(detail, "指定的数字没有使用!");
+        SetLine(detail, CardNotUsedDetail);
     } else if (result == UnbalancedParentheses) {
-        SetLine(detail, "括号不匹配!");
+        SetLine(detail, UnbalancedParenthesesDetail);
     } else if (result == BadLastCharacter) {
         // The last character of the text read, before its terminating zero.
         const char last = length > 0 ? answer[length - 1] : '\0';
-        std::snprintf(detail, sizeof detail, "%c 不能作为最后一个字符", AsFormatChar(last));
+        std::snprintf(detail, sizeof detail, BadLastCharacterFormat, AsFormatChar(last));
     } else if (kind == BadCharacter && position == 0) {
-        std::snprintf(detail, sizeof detail, "%c%s 不能作为第一个字符", AsFormatChar(answer[0]),
+        std::snprintf(detail, sizeof detail, BadFirstCharacterFormat, AsFormatChar(answer[0]),
                       TrailOf(answer, 0).bytes);
     } else if (kind == BadCharacter && static_cast<std::size_t>(position) <= length) {
         // Position length is the terminating zero (a text of spaces only).
         // Every character before the offender was accepted, so the one before it is a single byte.
-        std::snprintf(detail, sizeof detail, "位置:%d 原因:%c%s 不能跟在 %c 后面", position,
+        std::snprintf(detail, sizeof detail, BadCharacterFormat, position,
                       AsFormatChar(answer[position]), TrailOf(answer, static_cast<std::size_t>(position)).bytes,
                       AsFormatChar(answer[position - 1]));
     } else {

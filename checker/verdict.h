@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "checker/validate.h"
+#include "common/texts.h"
 #include "common/types.h"
 
 // Bytes of one verdict line, terminating zero included. The program's texts are
@@ -13,7 +14,7 @@
 // and the record is 2 x 40 bytes. The native build (CLI, tests)
 // keeps the same texts in UTF-8, where a Chinese character takes 3 bytes instead
 // of 2; its lines get 60 bytes, since 39 bytes of GBK are at most 58 of UTF-8.
-constexpr std::size_t VerdictLineBytes = sizeof("中") == 3 ? 40 : 60;
+constexpr std::size_t VerdictLineBytes = TextsAreGbk ? 40 : 60;
 
 // Two zero-terminated lines in the program's text encoding (GBK on Windows).
 struct VerdictText {
@@ -31,13 +32,6 @@ struct JudgedAnswer {
     Judgement judgement;
     VerdictText verdict;
 };
-
-// The verdict headlines and details, in the program's text encoding.
-extern const char RightHeadline[];    // "祝贺你"
-extern const char RightDetail[];      // "开始下一局..."
-extern const char WrongHeadline[];    // "很遗憾！"
-extern const char WrongDetail[];      // "你的答案不正确"
-extern const char InvalidHeadline[];  // "不是合法的表达式!"
 
 // Judges the first MaxAnswerLength bytes of text against the hand, as "提交"
 // does: validation, evaluation of an accepted text, the tolerance test. Right

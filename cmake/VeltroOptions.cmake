@@ -23,3 +23,11 @@ if(WIN32 AND NOT MSVC)
     add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
     add_link_options(-Wl,--no-insert-timestamp)
 endif()
+
+# Every intermediate result of the searches and of judging is rounded to single
+# precision, as the game computes: no fused multiply-add may skip a rounding.
+function(veltro_single_precision target)
+    if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+        target_compile_options(${target} PRIVATE -ffp-contract=off)
+    endif()
+endfunction()

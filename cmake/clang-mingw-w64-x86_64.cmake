@@ -2,10 +2,10 @@
 # lld, on the headers and libraries of the MinGW-w64 (-posix) g++, and llvm-rc, which
 # reads resource scripts as Microsoft's rc.exe does. It stands in for Visual Studio:
 # a compiler other than g++ and an rc-style resource compiler take the sources.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(MINGW_TRIPLE x86_64-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-target.cmake)
+
 set(CMAKE_C_COMPILER clang-14)
 set(CMAKE_CXX_COMPILER clang++-14)
 set(CMAKE_C_COMPILER_TARGET ${MINGW_TRIPLE})
@@ -24,12 +24,6 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_dir} -lpthread")
 
 # CMake preprocesses the resource script with clang, then hands it to llvm-rc.
 set(CMAKE_RC_COMPILER ${CMAKE_CURRENT_LIST_DIR}/llvm-rc-utf8.sh)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The program's texts are compiled to GBK by converting the preprocessed sources.
 set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_CURRENT_LIST_DIR}/clang-gbk-compile.sh)

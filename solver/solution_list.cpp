@@ -1,6 +1,6 @@
 #include "solver/solution_list.h"
 
-const char NoSolutionLine[] = "没有答案";
+#include "common/texts.h"
 
 std::vector<std::string> SolutionListLines(const Solver& solver)
 {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "checker/card_value_text.h"
+#include "deal/card_value_text.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/deal.h"
+#include "deal/dealing.h"
 
 namespace {
 
@@ -25,11 +25,10 @@ void SleepLogged(int milliseconds)
     calls += " sleep " + std::to_string(milliseconds);
 }
 
-// The generator starts from 1 in every run, so the first two deals always sleep
-// 13, 1, 6, 12 and then 3, 2, 12, 0, each sleep after its reading.
+// The generator starts from 1 in every run, so the first two deals of this test's
+// run sleep 13, 1, 6, 12 and then 3, 2, 12, 0, each sleep after its reading.
 TEST(DealHand, ReadsTheClockThenSleepsTheNextDrawForEachCard)
 {
-    Dealing::randState = 1;
     Hand first{}, second{};
     DealHand(first, {ReadScripted, SleepLogged});
     DealHand(second, {ReadScripted, SleepLogged});

@@ -2,18 +2,13 @@
 
 #include <string>
 
-#include "checker/card_value_text.h"
+#include "deal/card_value_text.h"
 
 // All four fields are standard edit controls, so they share one previous procedure.
 static WNDPROC previousEditProc;
 
-void InstallCardValueField(HWND edit)
-{
-    previousEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC));
-    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CardValueFieldProc));
-}
-
-bool FieldHoldsCardValue(HWND field)
+// Whether the field's text (its first two characters) may leave the field.
+static bool FieldHoldsCardValue(HWND field)
 {
     char text[3];
     GetWindowTextA(field, text, sizeof text);
@@ -52,7 +47,7 @@ static LRESULT OnFieldKillFocus(HWND field, WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT CALLBACK CardValueFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK CardValueFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CHAR:
@@ -62,4 +57,10 @@ LRESULT CALLBACK CardValueFieldProc(HWND field, UINT message, WPARAM wParam, LPA
     default:
         return CallWindowProcA(previousEditProc, field, message, wParam, lParam);
     }
+}
+
+void InstallCardValueField(HWND edit)
+{
+    previousEditProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(edit, GWLP_WNDPROC));
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CardValueFieldProc));
 }

@@ -1,16 +1,14 @@
 #pragma once
-// An edit control that takes at most two digits and keeps the focus until its
-// text stands for a card value 0..13.
+// The custom hand's card value fields: edit controls that take at most two digits
+// by typing, and keep the focus while their first two characters could not stand
+// for a card value ("0".."13"; "04".."09" are refused too, as the range test of
+// deal/card_value_text.h has it).
 
 #include <windows.h>
 
+// Makes the edit control such a field; every field shares the one previous procedure.
 void InstallCardValueField(HWND edit);
 
-LRESULT CALLBACK CardValueFieldProc(HWND field, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Whether the field's text (its first two characters) may leave the field.
-bool FieldHoldsCardValue(HWND field);
-
-// Whether the field's whole text is digits for a card value 0..13, as a text
-// must be to go into the Hand; pasted text can be anything.
+// Whether the field's whole text is digits for a card value 0..13, as a text must be
+// to go into the Hand; a pasted text can be anything.
 bool FieldHoldsWholeCardValue(HWND field);

@@ -4,10 +4,10 @@
 
 #include "checker/validate.h"
 #include "checker/verdict.h"
-#include "common/deal.h"
+#include "common/texts.h"
+#include "deal/dealing.h"
 #include "solver/solver.h"
 #include "ui/custom_hand_dialog.h"
-#include "ui/dealing.h"
 #include "ui/info_dialog.h"
 #include "ui/paint_cards.h"
 #include "ui/program.h"
@@ -15,10 +15,25 @@
 #include "ui/solution_list_box.h"
 #include "ui/verdict_dialog.h"
 
-Hand currentHand;
+// The program's one Hand: dealt, typed in the custom hand dialog, painted, judged.
+static Hand currentHand;
 
-static const char mainClassName[] = "vlx";
-static const UINT_PTR ClockTimer = 1;
+static LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Dealing's two system calls: the millisecond field of the system time, and a sleep.
+static int SystemMilliseconds()
+{
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    return now.wMilliseconds;
+}
+
+static void SleepMilliseconds(int milliseconds)
+{
+    Sleep(static_cast<DWORD>(milliseconds));
+}
+
+static const DealingCalls systemClock = {SystemMilliseconds, SleepMilliseconds};
 
 static void RegisterMainWindowClass(HINSTANCE instance)
 {
@@ -30,7 +45,7 @@ static void RegisterMainWindowClass(HINSTANCE instance)
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VELTRO));
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    windowClass.lpszClassName = mainClassName;
+    windowClass.lpszClassName = MAIN_WINDOW_CLASS;
     RegisterClassA(&windowClass);
 }
 
@@ -38,15 +53,15 @@ static void AppendHelpAboutItems(HWND window)
 {
     HMENU systemMenu = GetSystemMenu(window, FALSE);
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_HELP, "帮助(&H)...");
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, "关于(&A)...");
+    AppendMenuA(systemMenu, MF_STRING, IDM_HELP, HelpMenuItem);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, AboutMenuItem);
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand)
 {
     programInstance = instance;
     RegisterMainWindowClass(instance);
-    HWND window = CreateDialogParamA(instance, mainClassName, nullptr, nullptr, 0);
+    HWND window = CreateDialogParamA(instance, MAIN_WINDOW_CLASS, nullptr, nullptr, 0);
     if (!window)
         return nullptr;
     ShowWindow(window, showCommand);
@@ -55,31 +70,28 @@ HWND CreateMainWindow(HINSTANCE instance, int showCommand)
     return window;
 }
 
-void ClearAnswerField(HWND window)
+// Empties the field as the player's backspace would, so that it reports the change
+// and "提交" is disabled by the field's own notification.
+static void ClearAnswerField(HWND window)
 {
     HWND answer = GetDlgItem(window, IDC_ANSWER);
     SendMessageA(answer, EM_SETSEL, 0, -1);
     SendMessageA(answer, WM_CHAR, '\b', 0);
 }
 
-void TickDealClock(HWND window, int second)
-{
-    char count[16];
-    wsprintfA(count, "%3d", AdvanceDealClock(dealClock, second));
-    SendDlgItemMessageA(window, IDC_CLOCK, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(count));
-}
-
 static void OnTimer(HWND window)
 {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    TickDealClock(window, now.wSecond);
+    char count[16];
+    wsprintfA(count, "%3d", AdvanceDealClock(dealClock, now.wSecond));
+    SendDlgItemMessageA(window, IDC_CLOCK, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(count));
 }
 
 static void OnCreate(HWND window)
 {
-    DealHand(currentHand);
-    SetTimer(window, ClockTimer, 1000, nullptr);
+    DealHand(currentHand, systemClock);
+    SetTimer(window, IDT_CLOCK, 1000, nullptr);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
 }
@@ -115,7 +127,7 @@ static void RestartDeal(HWND window)
 
 static void OnDeal(HWND window)
 {
-    DealHand(currentHand);
+    DealHand(currentHand, systemClock);
     ClearAnswerField(window);
     RestartDeal(window);
     SetFocus(window);
@@ -190,14 +202,14 @@ static LRESULT OnSysCommand(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_SYSCOMMAND, wParam, lParam);
 }
 
-LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
         OnCreate(window);
         return 0;
     case WM_DESTROY:
-        KillTimer(window, ClockTimer);
+        KillTimer(window, IDT_CLOCK);
         PostQuitMessage(0);
         return 0;
     case WM_SETFOCUS:

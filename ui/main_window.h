@@ -1,21 +1,10 @@
 #pragma once
-// The main window: a dialog-template window of the program's own class "vlx"
-// whose procedure runs the flow of a deal.
+// The main window: a window of the program's own class, made from the dialog
+// template of that name, whose procedure runs the flow of a deal.
 
 #include <windows.h>
 
-#include "common/types.h"
-
-// The program's one Hand: dealt, typed in the custom hand dialog, painted, judged.
-extern Hand currentHand;
-
-// Registers the class, creates the window from its template, shows it and adds
-// the Help and About entries to its system menu.
+// Registers the class, creates the window from its template (dealing the first
+// hand), shows it and adds Help and About to its system menu; stores the instance
+// every dialog and bitmap is loaded from. nullptr when the window cannot be made.
 HWND CreateMainWindow(HINSTANCE instance, int showCommand);
-
-LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-void ClearAnswerField(HWND window);
-
-// One tick of the deal clock at the given seconds field of the local time.
-void TickDealClock(HWND window, int second);

@@ -1,15 +1,14 @@
 #include "ui/paint_cards.h"
 
 #include "ui/program.h"
-#include "ui/res/resource.h"
 
-// Values outside 1..13 have no face; checked before the id is formed, because
-// MAKEINTRESOURCE keeps only 16 bits and 65537 would otherwise load the ace.
+// Checked before the id is formed, because MAKEINTRESOURCE keeps only 16 bits and
+// 65537 would otherwise load the ace.
 static HBITMAP LoadCardFace(std::int32_t value)
 {
-    if (value < 1 || value > 13)
+    if (!HasCardFace(value))
         return nullptr;
-    return LoadBitmapA(programInstance, MAKEINTRESOURCEA(static_cast<WORD>(value + IDB_CARD_BASE)));
+    return LoadBitmapA(programInstance, MAKEINTRESOURCEA(CardFaceId(value)));
 }
 
 static void PaintCardFace(HWND window, HDC windowDC, HDC memoryDC, std::int32_t value, POINT at)

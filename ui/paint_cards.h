@@ -4,8 +4,21 @@
 #include <windows.h>
 
 #include "common/types.h"
+#include "ui/res/resource.h"
 
 constexpr int CardFaceSize = 80;
+
+// The values that have a face, and the bitmap resource of each.
+constexpr bool HasCardFace(std::int32_t value)
+{
+    return value >= 1 && value <= 13;
+}
+
+constexpr int CardFaceId(std::int32_t value)
+{
+    return IDB_CARD_1 + value - 1;
+}
+static_assert(CardFaceId(13) == IDB_CARD_13, "the faces are numbered in order");
 
 // Top-left corner of each card's square in client pixels, by Hand index.
 constexpr POINT CardFacePositions[4] = {{13, 13}, {113, 13}, {13, 113}, {113, 113}};

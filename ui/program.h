@@ -1,5 +1,5 @@
 #pragma once
 #include <windows.h>
 
-// The module every dialog and bitmap is loaded from; WinMain stores it first.
+// The module every dialog and bitmap is loaded from; CreateMainWindow stores it.
 extern HINSTANCE programInstance;

@@ -5,7 +5,6 @@
 #include "ui/program.h"
 #include "ui/res/resource.h"
 
-static const UINT_PTR VerdictTimer = 2;
 static const UINT VerdictTimerPeriod = 10;
 
 // Program-wide: only one verdict is open at a time, the dialog being modal.
@@ -22,7 +21,7 @@ static void ShowLine(HWND dialog, int id, const char (&line)[40])
 
 static void StartVerdict(HWND dialog, const VerdictText* verdict)
 {
-    SetTimer(dialog, VerdictTimer, VerdictTimerPeriod, nullptr);
+    SetTimer(dialog, IDT_VERDICT, VerdictTimerPeriod, nullptr);
     verdictTicks = 0;
     ShowLine(dialog, IDC_VERDICT_HEAD, verdict->headline);
     ShowLine(dialog, IDC_VERDICT_DETAIL, verdict->detail);
@@ -39,7 +38,7 @@ static void AdvanceBar(HWND dialog)
         // A menu the player opened (Alt+Space) would otherwise keep the keyboard, and the deal waiting, after the end.
         EndMenu();
         EndDialog(dialog, 1);
-        KillTimer(dialog, VerdictTimer);
+        KillTimer(dialog, IDT_VERDICT);
     }
 }
 

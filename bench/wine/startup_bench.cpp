@@ -2,54 +2,17 @@
 
 #include <windows.h>
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
-#include <vector>
 
 #include "bench/wine/harness.h"
 #include "ui/paint_cards.h"
 #include "ui/res/resource.h"
-#include "tools/driver/driver.h"
+#include "ui/tests/driver/driver.h"
 
 namespace {
 
-const int FaceCount = IDB_CARD_LAST - IDB_CARD_FIRST + 1;
-const int Pixels = CardFaceSize * CardFaceSize;
-using Square = std::vector<std::uint32_t>;  // 0x00RRGGBB, row 0 at the top
-
-BITMAPINFO SquareFormat(int width, int height)
-{
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
-// The thirteen faces as the screen shows them, from the same resources Veltro.exe carries.
-std::array<Square, FaceCount> LoadFaces()
-{
-    std::array<Square, FaceCount> faces;
-    HDC screen = GetDC(nullptr);
-    for (int i = 0; i < FaceCount; ++i) {
-        HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_CARD_FIRST + i));
-        BITMAPINFO info = SquareFormat(CardFaceSize, CardFaceSize);
-        faces[static_cast<size_t>(i)].resize(Pixels);
-        GetDIBits(screen, bitmap, 0, CardFaceSize, faces[static_cast<size_t>(i)].data(), &info, DIB_RGB_COLORS);
-        for (std::uint32_t& pixel : faces[static_cast<size_t>(i)])
-            pixel &= 0xFFFFFF;
-        DeleteObject(bitmap);
-    }
-    ReleaseDC(nullptr, screen);
-    return faces;
-}
-
 // Whether all four squares of the window's client area, as the screen shows them, hold a face.
-bool ShowsFaces(HWND game, const std::array<Square, FaceCount>& faces)
+bool ShowsFaces(HWND game)
 {
     const int span = CardFacePositions[3].x + CardFaceSize;
     POINT origin = {0, 0};
@@ -58,19 +21,10 @@ bool ShowsFaces(HWND game, const std::array<Square, FaceCount>& faces)
     HDC screen = GetDC(nullptr);
     const Picture shown = CopyPixels(screen, origin.x, origin.y, span, span);
     ReleaseDC(nullptr, screen);
-    bool all = true;
-    for (const POINT& at : CardFacePositions) {
-        bool any = false;
-        for (const Square& face : faces) {
-            bool same = true;
-            for (int y = 0; y < CardFaceSize && same; ++y)
-                for (int x = 0; x < CardFaceSize && same; ++x)
-                    same = shown.At(at.x + x, at.y + y) == face[static_cast<size_t>(y * CardFaceSize + x)];
-            any = any || same;
-        }
-        all = all && any;
-    }
-    return all;
+    for (std::int32_t value : ShownHand(shown))
+        if (!HasCardFace(value))
+            return false;
+    return true;
 }
 
 struct Launch {
@@ -79,7 +33,7 @@ struct Launch {
 };
 
 // Another process's screen can only be looked at, not waited for: it is polled every millisecond.
-Launch LaunchOnce(const std::string& program, const std::array<Square, FaceCount>& faces)
+Launch LaunchOnce(const std::string& program)
 {
     Launch launch;
     STARTUPINFOA startup = {};
@@ -91,9 +45,9 @@ Launch LaunchOnce(const std::string& program, const std::array<Square, FaceCount
         return launch;
     HWND game = nullptr;
     while (Now() - start < 20 && launch.cards < 0) {
-        if (!game && (game = FindWindowA("vlx", "Veltro")) != nullptr)
+        if (!game && (game = FindWindowA(MAIN_WINDOW_CLASS, "Veltro")) != nullptr)
             launch.window = Now() - start;
-        if (game && IsWindowVisible(game) && ShowsFaces(game, faces))
+        if (game && IsWindowVisible(game) && ShowsFaces(game))
             launch.cards = Now() - start;
         else
             Sleep(1);
@@ -111,10 +65,9 @@ Launch LaunchOnce(const std::string& program, const std::array<Square, FaceCount
 
 bool RunStartupBenchmarks(const std::string& program, int launches)
 {
-    const std::array<Square, FaceCount> faces = LoadFaces();
     Timings toWindow, toCards, firstToCards;
     for (int i = 0; i < launches; ++i) {
-        Launch launch = LaunchOnce(program, faces);
+        Launch launch = LaunchOnce(program);
         if (launch.cards < 0) {
             std::printf("FAILED: launch %d of %s never showed its cards\n", i + 1, program.c_str());
             return false;

@@ -14,7 +14,7 @@
 #include "ui/paint_cards.h"
 #include "ui/program.h"
 #include "ui/res/resource.h"
-#include "tools/driver/driver.h"
+#include "ui/tests/driver/driver.h"
 #include "ui/verdict_dialog.h"
 
 namespace {
@@ -47,9 +47,9 @@ void SavePicture(HWND window, const char* fileName)
 void PhotographDialog(const char* fileName, int ticks, const std::function<void()>& open)
 {
     const bool shown = WhileModal(open, [&](HWND dialog) {
-        KillTimer(dialog, 2);
+        KillTimer(dialog, IDT_VERDICT);
         for (int tick = 0; tick < ticks; ++tick)
-            SendMessageA(dialog, WM_TIMER, 2, 0);
+            SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
         SavePicture(dialog, fileName);
         EndDialog(dialog, 1);
     });
@@ -71,8 +71,9 @@ int main()
     if (!window)
         return 1;
     SetWindowPos(window, nullptr, 20, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    KillTimer(window, 1);  // the clock shows the seconds set below, whatever the time taken
-    currentHand = {1, 5, 10, 13};
+    if (!ConfirmCustomHand(window, {"1", "5", "10", "13"}))
+        return 1;
+    KillTimer(window, IDT_CLOCK);  // the clock shows the seconds set below, whatever the time taken
     TypeText(GetDlgItem(window, IDC_ANSWER), "(13-1)*(10/5)");
     SendMessageA(window, WM_COMMAND, IDC_SHOW_RESULTS, 0);
     SetDlgItemTextA(window, IDC_CLOCK, " 12");

@@ -1,6 +1,11 @@
 #pragma once
-// Resource ids. The main, Help and About templates are addressed by name (VLX,
-// HELP, ABOUT); everything else by number.
+// The ids of the program's resources, controls, menu items and timers, for the
+// resource script, the program, its tests and its tools. The main, Help and About
+// templates are addressed by name (VLX, HELP, ABOUT); everything else by number.
+
+// The main window's class, which names its template too (names match without
+// regard to case; the script writes them in capitals, as windres stores them).
+#define MAIN_WINDOW_CLASS   "vlx"
 
 // Main window template "VLX"
 #define IDC_SOLUTION_LIST   1001
@@ -29,10 +34,24 @@
 #define IDC_VERDICT_HEAD    1015
 #define IDC_VERDICT_DETAIL  1016
 
-// Card faces: the face of value v is bitmap v + IDB_CARD_BASE (1 -> 104, 13 -> 116)
-#define IDB_CARD_BASE       103
-#define IDB_CARD_FIRST      104
-#define IDB_CARD_LAST       116
+// Timers: the deal clock's on the main window, the bar's on the verdict dialog
+#define IDT_CLOCK           1
+#define IDT_VERDICT         2
+
+// Card faces, one a value, numbered in order: the face of value v is IDB_CARD_1 + v - 1
+#define IDB_CARD_1          104
+#define IDB_CARD_2          105
+#define IDB_CARD_3          106
+#define IDB_CARD_4          107
+#define IDB_CARD_5          108
+#define IDB_CARD_6          109
+#define IDB_CARD_7          110
+#define IDB_CARD_8          111
+#define IDB_CARD_9          112
+#define IDB_CARD_10         113
+#define IDB_CARD_11         114
+#define IDB_CARD_12         115
+#define IDB_CARD_13         116
 
 // Group icons: the window class's (images 1 and 2) and the About box's (image 3)
 #define IDI_VELTRO          134

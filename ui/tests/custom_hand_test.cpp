@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "common/deal.h"
+#include "deal/dealing.h"
 
 namespace {
 
@@ -19,10 +19,9 @@ TEST_F(CustomHandTest, ConfirmedHandIsWrittenAndTheDealRestarts)
 {
     TypeAnswer("1+2");
     Command(IDC_SHOW_RESULTS);
-    TickDealClock(window, 0);
-    TickDealClock(window, 7);
+    dealClock = {7, 0};
     ASSERT_TRUE(ConfirmCustomHand({"1", "13", "0", "03"}));
-    EXPECT_EQ((Hand{1, 13, 0, 3}), currentHand);
+    EXPECT_EQ((Hand{1, 13, 0, 3}), Shown()) << "0 shows no face";
     EXPECT_EQ("", Text(IDC_ANSWER));
     EXPECT_FALSE(Enabled(IDC_SUBMIT));
     EXPECT_EQ(0u, Lines().size());
@@ -33,20 +32,20 @@ TEST_F(CustomHandTest, ConfirmedHandIsWrittenAndTheDealRestarts)
 
 TEST_F(CustomHandTest, CancelLeavesEverythingAsItWas)
 {
-    currentHand = {5, 6, 7, 8};
+    DealCustomHand({5, 6, 7, 8});
     TypeAnswer("5+6");
     ASSERT_TRUE(WithCustomHand([](HWND dialog) {
         TypeText(Field(dialog, 0), "1");
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
-    EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand);
+    EXPECT_EQ((Hand{5, 6, 7, 8}), Shown());
     EXPECT_EQ("5+6", Text(IDC_ANSWER));
 }
 
 // A refused field keeps the dialog open with its text selected (the edge tests paste them).
 TEST_F(CustomHandTest, OkWithAnEmptyFieldMovesTheFocusOnAndStaysOpen)
 {
-    currentHand = {5, 6, 7, 8};
+    DealCustomHand({5, 6, 7, 8});
     int focused = -1;
     ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
         SetFocus(Field(dialog, 0));
@@ -56,7 +55,7 @@ TEST_F(CustomHandTest, OkWithAnEmptyFieldMovesTheFocusOnAndStaysOpen)
         SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }));
     EXPECT_EQ(IDC_CARD_FIELD_1, focused) << "the control with the focus after OK (0: the dialog ended)";
-    EXPECT_EQ((Hand{5, 6, 7, 8}), currentHand);
+    EXPECT_EQ((Hand{5, 6, 7, 8}), Shown());
 }
 
 // Each step types into the text the step before left.

@@ -37,7 +37,7 @@ TEST_F(EdgesTest, CustomHandTakesOnlyAWholeCardValueFromAPastedField)
     } cases[] = {{"100", -1}, {"-1", -1}, {"1345", -1}, {"  7", -1}, {"014", -1}, {"1a", -1},
                  {"12", 12},  {"013", 13}, {"0", 0}};
     for (const auto& c : cases) {
-        currentHand = {5, 6, 7, 8};
+        DealCustomHand({5, 6, 7, 8});
         int focus = 0;
         std::pair<int, int> selection;
         ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
@@ -52,7 +52,7 @@ TEST_F(EdgesTest, CustomHandTakesOnlyAWholeCardValueFromAPastedField)
             SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
         })) << c.pasted;
         const bool taken = c.taken >= 0;
-        EXPECT_EQ((taken ? Hand{c.taken, 2, 3, 4} : Hand{5, 6, 7, 8}), currentHand) << "pasted <" << c.pasted << ">";
+        EXPECT_EQ((taken ? Hand{c.taken, 2, 3, 4} : Hand{5, 6, 7, 8}), Shown()) << "pasted <" << c.pasted << ">";
         if (!taken) {
             EXPECT_EQ(IDC_CARD_FIELD_0, focus) << "pasted <" << c.pasted << ">: the focus goes back to it";
             EXPECT_EQ(std::make_pair(0, static_cast<int>(std::strlen(c.pasted))), selection) << c.pasted;
@@ -94,7 +94,7 @@ TEST_F(EdgesTest, VerdictEndedUnderItsOpenMenuStillLeadsToTheNextDeal)
         LPARAM altHeld;  // the context bit of a key message
     } cases[] = {{"Alt+Space", VK_SPACE, 0, 1 << 29}, {"F10", VK_F10, VK_F10, 0}, {"Alt", VK_MENU, VK_MENU, 1 << 29}};
     for (const auto& c : cases) {
-        currentHand = {1, 2, 3, 4};
+        DealCustomHand({1, 2, 3, 4});
         TypeAnswer("(1+2+3)*4");
         menuWatch = MenuWatch{};
         ASSERT_TRUE(WhileModal([this] { Command(IDC_SUBMIT); }, [&c](HWND dialog) {

@@ -34,7 +34,7 @@ Verdict MainWindowTest::Submit()
         verdict.headline = ItemText(dialog, IDC_VERDICT_HEAD);
         verdict.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
         for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick)
-            SendMessageA(dialog, WM_TIMER, 2, 0);
+            SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
     });
     EXPECT_TRUE(shown) << "submit showed no verdict dialog, or one that its ticks did not end";
     return verdict;
@@ -45,14 +45,16 @@ bool MainWindowTest::WithCustomHand(const std::function<void(HWND dialog)>& step
     return WhileModal([this] { Command(IDC_CUSTOM_HAND); }, step);
 }
 
-bool MainWindowTest::ConfirmCustomHand(const std::vector<std::string>& texts)
+void MainWindowTest::DealCustomHand(const Hand& hand)
 {
-    return WithCustomHand([&texts](HWND dialog) {
-        for (size_t i = 0; i < texts.size(); ++i) {
-            HWND field = GetDlgItem(dialog, IDC_CARD_FIELD_0 + static_cast<int>(i));
-            SetFocus(field);
-            TypeText(field, texts[i].c_str());
-        }
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
+    std::vector<std::string> texts;
+    for (std::int32_t value : hand)
+        texts.push_back(std::to_string(value));
+    EXPECT_TRUE(ConfirmCustomHand(texts)) << "no custom hand dialog for " << testing::PrintToString(hand);
+}
+
+Hand MainWindowTest::Shown() const
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    return ShownHand(CaptureClient(window));
 }

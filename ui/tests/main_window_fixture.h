@@ -10,19 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "common/texts.h"
 #include "ui/main_window.h"
 #include "ui/res/resource.h"
-#include "tools/driver/driver.h"
-
-// The program's texts as GBK bytes, spelled out so that a wrong execution character set shows.
-namespace Gbk {
-const std::string Congratulations = "\xd7\xa3\xba\xd8\xc4\xe3";                             // 祝贺你
-const std::string NextDeal = "\xbf\xaa\xca\xbc\xcf\xc2\xd2\xbb\xbe\xd6...";               // 开始下一局...
-const std::string Regret = "\xba\xdc\xd2\xc5\xba\xb6\xa3\xa1";                              // 很遗憾！
-const std::string NotCorrect = "\xc4\xe3\xb5\xc4\xb4\xf0\xb0\xb8\xb2\xbb\xd5\xfd\xc8\xb7";  // 你的答案不正确
-const std::string NotAnExpression = "\xb2\xbb\xca\xc7\xba\xcf\xb7\xa8\xb5\xc4\xb1\xed\xb4\xef\xca\xbd!";  // 不是合法的表达式!
-const std::string NoSolution = "\xc3\xbb\xd3\xd0\xb4\xf0\xb0\xb8";                          // 没有答案
-}  // namespace Gbk
+#include "ui/tests/driver/driver.h"
 
 struct Verdict {
     std::string headline;  // empty when no verdict showed
@@ -51,7 +42,13 @@ protected:
     bool WithCustomHand(const std::function<void(HWND dialog)>& step);
 
     // Types the four texts into the custom hand's fields, each entered as a click would, and presses OK.
-    bool ConfirmCustomHand(const std::vector<std::string>& texts);
+    bool ConfirmCustomHand(const std::vector<std::string>& texts) { return ::ConfirmCustomHand(window, texts); }
+
+    // Deals the hand as a player can: typed into the custom hand dialog.
+    void DealCustomHand(const Hand& hand);
+
+    // The hand the window shows once repainted: each square's value, 0 for no face.
+    Hand Shown() const;
 
     HWND window = nullptr;
 };

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
-#include "common/deal.h"
+#include "deal/dealing.h"
 #include "ui/paint_cards.h"
 
 // "提交" is enabled exactly while the answer field holds text.
 TEST_F(MainWindowTest, OpensWithDealtHandEmptyAnswerAndSubmitDisabled)
 {
-    for (int value : currentHand)
-        EXPECT_TRUE(value >= 1 && value <= 13) << value;
+    for (int value : Shown())
+        EXPECT_TRUE(HasCardFace(value)) << "a square shows no face";
     EXPECT_EQ("", Text(IDC_ANSWER));
     EXPECT_EQ("", Text(IDC_CLOCK));
     EXPECT_FALSE(Enabled(IDC_SUBMIT));
@@ -67,26 +67,21 @@ TEST(WineFonts, TheMenuFontHasTheChineseGlyphs)
 // A repaint shows the faces of the Hand as it is now, on the window's button-face background.
 TEST_F(MainWindowTest, PaintShowsTheHandsFacesOnTheButtonFaceColour)
 {
-    Picture shown[2];
-    for (int i = 0; i < 2; ++i) {
-        currentHand = i == 0 ? Hand{1, 1, 1, 1} : Hand{13, 13, 13, 13};
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        shown[i] = CaptureClient(window);
-        EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), shown[i].At(3, 3)) << "the window's background";
+    for (const Hand& hand : {Hand{1, 1, 1, 1}, Hand{13, 12, 11, 10}}) {
+        DealCustomHand(hand);
+        EXPECT_EQ(hand, Shown());
+        EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
     }
-    for (const POINT& square : CardFacePositions)
-        EXPECT_NE(shown[0].At(square.x + 40, square.y + 40), shown[1].At(square.x + 40, square.y + 40))
-            << "the middle of the square at " << square.x << ", " << square.y;
 }
 
 // The count itself is the deal clock's; the window shows it in at least three characters.
 TEST_F(MainWindowTest, ClockTimerShowsTheSecondsOfTheDeal)
 {
     ResetDealClock();
-    SendMessageA(window, WM_TIMER, 1, 0);
+    SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
     EXPECT_EQ("  0", Text(IDC_CLOCK));
-    dealClock.elapsed = 999;
-    TickDealClock(window, dealClock.lastSecond + 1);
+    dealClock = {1000, NoReading};
+    SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
     EXPECT_EQ("1000", Text(IDC_CLOCK));
 }
 
@@ -94,8 +89,7 @@ TEST_F(MainWindowTest, DealEmptiesAnswerAndListAndRestartsTheClock)
 {
     TypeAnswer("1+2");
     Command(IDC_SHOW_RESULTS);
-    TickDealClock(window, 0);
-    TickDealClock(window, 5);
+    dealClock = {5, 0};
     SetFocus(Item(IDC_DEAL));  // as the click on it does
     Command(IDC_DEAL);
     EXPECT_EQ("", Text(IDC_ANSWER));
@@ -103,7 +97,7 @@ TEST_F(MainWindowTest, DealEmptiesAnswerAndListAndRestartsTheClock)
     EXPECT_EQ(0u, Lines().size());
     EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
     EXPECT_EQ(Item(IDC_ANSWER), GetFocus());
-    TickDealClock(window, 40);
+    SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
     EXPECT_EQ("  0", Text(IDC_CLOCK));
 }
 
@@ -115,22 +109,22 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictAndSelectsABadCharacter)
         std::string detail;
         int selected;  // the character selected, or -1: the selection is left alone
     } cases[] = {
-        {"8/(3-8/3)", Gbk::Regret, Gbk::NotCorrect, -1},  // 24.0000057 in single precision
-        {"8/(3-3)*8", Gbk::Regret, Gbk::NotCorrect, -1},
-        {"8*3 3 8", Gbk::Regret, Gbk::NotCorrect, -1},  // 24, but no expression
-        {"8//3+3+8", Gbk::NotAnExpression, "位置:2 原因:/ 不能跟在 / 后面", 2},
-        {"*8+3", Gbk::NotAnExpression, "* 不能作为第一个字符", 0},
-        {"(8*3", Gbk::NotAnExpression, "括号不匹配!", -1},
+        {"8/(3-8/3)", WrongHeadline, WrongDetail, -1},  // 24.0000057 in single precision
+        {"8/(3-3)*8", WrongHeadline, WrongDetail, -1},
+        {"8*3 3 8", WrongHeadline, WrongDetail, -1},  // 24, but no expression
+        {"8//3+3+8", InvalidHeadline, "位置:2 原因:/ 不能跟在 / 后面", 2},
+        {"*8+3", InvalidHeadline, "* 不能作为第一个字符", 0},
+        {"(8*3", InvalidHeadline, "括号不匹配!", -1},
     };
+    DealCustomHand({3, 3, 8, 8});
     for (const auto& c : cases) {
-        currentHand = {3, 3, 8, 8};
         TypeAnswer(c.answer);
         SendMessageA(Item(IDC_ANSWER), EM_SETSEL, 20, 20);
         Verdict verdict = Submit();
         EXPECT_EQ(BytesInHex(c.headline), BytesInHex(verdict.headline)) << c.answer;
         EXPECT_EQ(BytesInHex(c.detail), BytesInHex(verdict.detail)) << c.answer;
         EXPECT_EQ(c.answer, Text(IDC_ANSWER));
-        EXPECT_EQ((Hand{3, 3, 8, 8}), currentHand) << c.answer;
+        EXPECT_EQ((Hand{3, 3, 8, 8}), Shown()) << c.answer;
         const int end = static_cast<int>(std::strlen(c.answer));
         EXPECT_EQ(c.selected < 0 ? std::make_pair(end, end) : std::make_pair(c.selected, c.selected + 1),
                   EditSelection(Item(IDC_ANSWER))) << c.answer;
@@ -139,12 +133,12 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictAndSelectsABadCharacter)
 
 TEST_F(MainWindowTest, RightAnswerCongratulatesAndDealsAgain)
 {
-    currentHand = {1, 2, 3, 4};
+    DealCustomHand({1, 2, 3, 4});
     TypeAnswer("(1+2+3)*4");
     Command(IDC_SHOW_RESULTS);
     Verdict verdict = Submit();
-    EXPECT_EQ(BytesInHex(Gbk::Congratulations), BytesInHex(verdict.headline));
-    EXPECT_EQ(BytesInHex(Gbk::NextDeal), BytesInHex(verdict.detail));
+    EXPECT_EQ(BytesInHex(RightHeadline), BytesInHex(verdict.headline));
+    EXPECT_EQ(BytesInHex(RightDetail), BytesInHex(verdict.detail));
     EXPECT_EQ("", Text(IDC_ANSWER));
     EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
     EXPECT_EQ(0u, Lines().size());
@@ -154,11 +148,11 @@ TEST_F(MainWindowTest, RightAnswerCongratulatesAndDealsAgain)
 TEST_F(MainWindowTest, AnswerIsJudgedByItsFirst29Characters)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"(1+2+3)*4" + std::string(10000, ' '), Gbk::Congratulations},
-        {"1*2*3                       *4", Gbk::NotAnExpression},
+        {"(1+2+3)*4" + std::string(10000, ' '), RightHeadline},
+        {"1*2*3                       *4", InvalidHeadline},
     };
     for (const auto& [answer, headline] : cases) {
-        currentHand = {1, 2, 3, 4};
+        DealCustomHand({1, 2, 3, 4});
         SetWindowTextA(Item(IDC_ANSWER), answer.c_str());
         EXPECT_EQ(BytesInHex(headline), BytesInHex(Submit().headline)) << answer.size() << " characters";
     }
@@ -173,11 +167,10 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
         std::string oneOfThem;
     } cases[] = {
         {{12, 12, 1, 1}, 180, 45, "12-(1-12-1)"},
-        {{3, 3, 8, 8}, 1, 1, Gbk::NoSolution},
+        {{3, 3, 8, 8}, 1, 1, NoSolutionLine},
     };
     for (const auto& c : cases) {
-        Command(IDC_DEAL);  // the button stays disabled after a show until the next deal
-        currentHand = c.hand;
+        DealCustomHand(c.hand);  // which enables the button again too
         Command(IDC_SHOW_RESULTS);
         std::vector<std::string> lines = Lines();
         ASSERT_EQ(c.lines, lines.size()) << c.oneOfThem;
@@ -197,7 +190,6 @@ TEST_F(MainWindowTest, SolutionListIsPaintedOnceFilled)
     HWND list = Item(IDC_SOLUTION_LIST);
     UpdateWindow(list);
     const Picture empty = CaptureClient(list);
-    currentHand = {1, 2, 3, 4};
     Command(IDC_SHOW_RESULTS);
     UpdateWindow(list);
     EXPECT_NE(empty.pixels, CaptureClient(list).pixels);

@@ -6,7 +6,7 @@
 
 #include "ui/paint_cards.h"
 #include "ui/program.h"
-#include "tools/driver/driver.h"
+#include "ui/tests/driver/driver.h"
 #include "ui/tests/gdi_objects.h"
 
 namespace {
@@ -19,9 +19,9 @@ const int ClientSize = 220;
 // shows the window's background, the button face.
 std::uint32_t FacePixel(std::int32_t value, int x, int y)
 {
-    if (value < 1 || value > 13)
+    if (!HasCardFace(value))
         return PixelOf(GetSysColor(COLOR_BTNFACE));
-    HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(value + 103), MAKEINTRESOURCEA(2));
+    HRSRC found = FindResourceA(programInstance, MAKEINTRESOURCEA(CardFaceId(value)), MAKEINTRESOURCEA(2));
     const auto bytes = static_cast<const std::uint8_t*>(LockResource(LoadResource(programInstance, found)));
     if (bytes == nullptr)
         return 0xFFFFFFFF;  // matches no pixel
@@ -74,7 +74,7 @@ protected:
 };
 
 // Each hand is painted over the one before. A value without a face blanks its square:
-// 65537 + 103 would be id 104, the ace, once cut to the 16 bits of a resource id.
+// The face id of 65537 would be that of the ace once cut to the 16 bits of a resource id.
 TEST_F(PaintCardsTest, ShowsEachFaceInItsSquareAndNothingElse)
 {
     const Hand hands[] = {{1, 5, 10, 13}, {2, 3, 4, 9}, {0, 65537, 7, 14}};

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "ui/res/resource.h"
-#include "tools/driver/driver.h"
+#include "ui/tests/driver/driver.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int main(int argc, char** argv)
     }
     WaitForInputIdle(process.hProcess, 20000);
     HWND game = nullptr;
-    Check(WaitFor([&] { return (game = FindWindowA("vlx", "Veltro")) != nullptr; }), "the game window opens");
+    Check(WaitFor([&] { return (game = FindWindowA(MAIN_WINDOW_CLASS, "Veltro")) != nullptr; }), "the game window opens");
     if (game) {
         Check(WaitFor([&] { return ItemText(game, IDC_CLOCK).size() >= 3; }), "the deal clock ticks");
         Click(game, IDC_CUSTOM_HAND);

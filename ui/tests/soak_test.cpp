@@ -68,11 +68,11 @@ protected:
         Command(IDC_DEAL);
         Command(IDC_SHOW_RESULTS);
         std::string fault = Lines().empty() ? "the list stayed empty; " : "";
-        SendMessageA(window, WM_TIMER, 1, 0);
+        SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
         if (!ConfirmCustomHand(round.hand))
             fault += "no custom hand dialog; ";
         const std::pair<const char*, const std::string&> submits[] = {
-            {round.wrong, Gbk::Regret}, {round.invalid, Gbk::NotAnExpression}, {round.right, Gbk::Congratulations}};
+            {round.wrong, WrongHeadline}, {round.invalid, InvalidHeadline}, {round.right, RightHeadline}};
         for (const auto& [answer, headline] : submits) {
             if (answer == round.right)
                 Command(IDC_SHOW_RESULTS);

@@ -11,7 +11,8 @@
 #include <cstring>
 #include <string>
 
-#include "tools/driver/driver.h"
+#include "ui/res/resource.h"
+#include "ui/tests/driver/driver.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ bool HelpBoxOpensAndCloses(HWND game)
 int main(int argc, char** argv)
 {
     HWND game = nullptr;
-    if (!Report(WaitFor([&] { return (game = FindWindowA("vlx", "Veltro")) != nullptr; }), "the game window is open"))
+    if (!Report(WaitFor([&] { return (game = FindWindowA(MAIN_WINDOW_CLASS, "Veltro")) != nullptr; }), "the game window is open"))
         return 1;
     if (argc == 2 && std::strcmp(argv[1], "menu") == 0)
         return Report(GameMenuOpens(game), "the game's system menu opens") ? 0 : 1;

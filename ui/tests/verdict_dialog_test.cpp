@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ui/res/resource.h"
-#include "tools/driver/driver.h"
+#include "ui/tests/driver/driver.h"
 #include "ui/verdict_dialog.h"
 
 namespace {
@@ -28,7 +28,7 @@ VerdictRun RunVerdict(const VerdictText& verdict)
         run.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
         for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick) {
             SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            SendMessageA(dialog, WM_TIMER, 2, 0);
+            SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
             run.barAfterTicks.push_back(SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0));
         }
     })) << "no verdict dialog, or one that its ticks did not end";

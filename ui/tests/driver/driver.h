@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/types.h"
+
 // A window's text in the bytes the ANSI calls give; asked by message, so it also
 // reads the controls of another process.
 std::string ControlText(HWND control);
@@ -65,3 +67,12 @@ Picture CaptureClient(HWND window);
 
 // A COLORREF as the 0x00RRGGBB of a Picture.
 std::uint32_t PixelOf(COLORREF colour);
+
+// The hand whose faces a picture of the main window's client area shows, read
+// against the card faces of the calling program's own resources: each square's
+// value, or 0 where it shows no face.
+Hand ShownHand(const Picture& client);
+
+// Presses "自定义牌面" in the main window, types the texts into the four fields,
+// each entered as a click would, and presses OK; answers whether the dialog ran.
+bool ConfirmCustomHand(HWND game, const std::vector<std::string>& texts);

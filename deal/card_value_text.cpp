@@ -1,4 +1,4 @@
-#include "checker/card_value_text.h"
+#include "deal/card_value_text.h"
 
 bool IsCardValueText(const char* text)
 {

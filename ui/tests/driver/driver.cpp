@@ -1,7 +1,10 @@
-#include "tools/driver/driver.h"
+#include "ui/tests/driver/driver.h"
 
 #include <cstdio>
 #include <cstring>
+
+#include "ui/paint_cards.h"
+#include "ui/res/resource.h"
 
 std::string ControlText(HWND control)
 {
@@ -229,4 +232,61 @@ Picture CaptureClient(HWND window)
 std::uint32_t PixelOf(COLORREF colour)
 {
     return static_cast<std::uint32_t>(GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));
+}
+
+namespace {
+
+// The thirteen faces as 0x00RRGGBB pixels, row 0 at the top, read once.
+const std::vector<std::vector<std::uint32_t>>& Faces()
+{
+    static const std::vector<std::vector<std::uint32_t>> faces = [] {
+        std::vector<std::vector<std::uint32_t>> loaded;
+        HDC screen = GetDC(nullptr);
+        BITMAPINFO format = {};
+        format.bmiHeader = {sizeof format.bmiHeader, CardFaceSize, -CardFaceSize, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        for (std::int32_t value = 1; HasCardFace(value); ++value) {
+            std::vector<std::uint32_t> face(CardFaceSize * CardFaceSize);
+            HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(CardFaceId(value)));
+            GetDIBits(screen, bitmap, 0, CardFaceSize, face.data(), &format, DIB_RGB_COLORS);
+            DeleteObject(bitmap);
+            for (std::uint32_t& pixel : face)
+                pixel &= 0xFFFFFF;
+            loaded.push_back(face);
+        }
+        ReleaseDC(nullptr, screen);
+        return loaded;
+    }();
+    return faces;
+}
+
+}  // namespace
+
+Hand ShownHand(const Picture& client)
+{
+    Hand shown = {0, 0, 0, 0};
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const POINT at = CardFacePositions[i];
+        if (at.x + CardFaceSize > client.width || at.y + CardFaceSize > client.height)
+            continue;
+        for (std::size_t face = 0; face < Faces().size() && shown[i] == 0; ++face) {
+            bool same = true;
+            for (int y = 0; same && y < CardFaceSize; ++y)
+                for (int x = 0; same && x < CardFaceSize; ++x)
+                    same = client.At(at.x + x, at.y + y) == Faces()[face][static_cast<size_t>(y * CardFaceSize + x)];
+            shown[i] = same ? static_cast<std::int32_t>(face) + 1 : 0;
+        }
+    }
+    return shown;
+}
+
+bool ConfirmCustomHand(HWND game, const std::vector<std::string>& texts)
+{
+    return WhileModal([game] { SendMessageA(game, WM_COMMAND, IDC_CUSTOM_HAND, 0); }, [&texts](HWND dialog) {
+        for (size_t i = 0; i < texts.size(); ++i) {
+            HWND field = GetDlgItem(dialog, IDC_CARD_FIELD_0 + static_cast<int>(i));
+            SetFocus(field);
+            TypeText(field, texts[i].c_str());
+        }
+        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
 }

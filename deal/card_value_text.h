@@ -1,6 +1,7 @@
 #pragma once
-// The range test of the card value field, without a window: the
-// custom hand dialog's fields call it on their text when they lose the focus.
+// The card values a custom hand takes, as the rules of its fields' texts: the
+// range test a field makes when it loses the focus, and the whole-text test the
+// dialog makes on OK.
 
 // The field reads its text with GetWindowTextA into a 3-byte buffer, so only the
 // first two characters count; this function looks at no more than those. A text
