@@ -2,8 +2,9 @@
 # Builds the native core, the Windows program with g++ and with clang, and runs every
 # test: the core's under AddressSanitizer and UndefinedBehaviorSanitizer; the window
 # tests and the play-through under Wine for both builds; the soak; the packages; then
-# a one-minute fuzz run of answer judging. Ends with one line, "veltro: N passed,
-# M failed", counted from the runners' own results.
+# a one-minute fuzz run of answer judging. Every stage is a ctest run that leaves a
+# JUnit file; the closing line, "veltro: N passed, M failed", is counted from those
+# files, and a run that failed with no failing test in its file counts one failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,45 +14,45 @@ for preset in native windows windows-clang; do
     { cmake --preset $preset >/dev/null && cmake --build --preset $preset; } || exit 1
 done
 
-logs=build/test-logs
-mkdir -p "$logs"
-rm -f "$logs"/*.log
-
-echo "== Core tests"
-ctest --preset native 2>&1 | tee "$logs/native.log"
-source scripts/wine-session.sh
-echo "== Window tests and the play-through under Wine"
-veltro_in_wine_session bash -c '
-    ctest --preset windows -LE soak 2>&1 | tee build/test-logs/windows.log
-    echo "== Soak: 1001 player actions in a row under Wine (about a minute)"
-    ctest --preset windows -L soak 2>&1 | tee build/test-logs/soak.log
-    echo "== Window tests and the play-through of the clang build"
-    ctest --preset windows-clang -LE soak 2>&1 | tee build/test-logs/clang.log'
-echo "== Packages: the zip, the .deb and its launcher; the clang build's resources"
-scripts/package_test.sh 2>&1 | tee "$logs/package.log"
-echo "== Fuzz: libFuzzer on answer judging for ${VELTRO_FUZZ_SECONDS:-60} s"
-scripts/fuzz.sh "${VELTRO_FUZZ_SECONDS:-60}" 2>&1 | tee "$logs/fuzz.log"
-
-# ctest closes with "N% tests passed, F tests failed out of T", the package checks
-# with "package-test: P passed, F failed"; the fuzz run is one test.
-passed=0
-failed=0
-tally() {  # NAME PASSED FAILED; no figures: the stage gave no result
-    if [ -z "$3" ]; then
-        echo "veltro: no test result from $1" >&2
-        failed=$((failed + 1))
-    else
-        passed=$((passed + $2))
-        failed=$((failed + $3))
-    fi
+results="$PWD/build/test-results"
+rm -rf "$results" && mkdir -p "$results"
+stages=() failed_runs=" "
+# NAME TITLE COMMAND...: runs the stage's ctest command, its results in NAME.xml.
+stage() {
+    local name=$1
+    echo "== $2"
+    stages+=("$name")
+    "${@:3}" --output-junit "$results/$name.xml" || failed_runs+="$name "
 }
-for log in native windows soak clang; do
-    read -r f t < <(tr -d '\r' <"$logs/$log.log" | sed -n 's/.*tests passed, \([0-9]*\) tests\? failed out of \([0-9]*\).*/\1 \2/p' | tail -n 1)
-    tally "$log" "$((${t:-0} - ${f:-0}))" "${f:-}"
-    f="" t=""
+in_wine() {
+    stage windows "Window tests and the play-through under Wine" ctest --preset windows
+    stage soak "Soak: 1001 player actions in a row under Wine (about a minute)" ctest --preset windows-soak
+    stage clang "Window tests and the play-through of the clang build" ctest --preset windows-clang
+}
+
+stage core "Core tests" ctest --preset native -j "$(nproc)"
+source scripts/wine-session.sh
+veltro_in_wine_session in_wine
+stage packages "Packages: the zip, the .deb and its launcher; the clang build's resources" ctest --preset packages
+stage fuzz "Fuzz: libFuzzer on answer judging for ${VELTRO_FUZZ_SECONDS:-60} s" \
+    scripts/fuzz.sh "${VELTRO_FUZZ_SECONDS:-60}"
+
+passed=0 failed=0
+for name in "${stages[@]}"; do
+    counts=$(perl -0ne 'print "$1 $2 $3 $4" if /<testsuite\b[^>]*?\btests="(\d+)"[^>]*?\bfailures="(\d+)"[^>]*?\bdisabled="(\d+)"[^>]*?\bskipped="(\d+)"/' \
+        "$results/$name.xml" 2>/dev/null)
+    read -r tests failures disabled skipped <<<"$counts"
+    if [ -z "${tests:-}" ]; then
+        echo "veltro: no test results from the $name stage" >&2
+        failed=$((failed + 1))
+        continue
+    fi
+    passed=$((passed + tests - failures - disabled - skipped))
+    failed=$((failed + failures))
+    if [[ "$failed_runs" == *" $name "* ]] && [ "$failures" -eq 0 ]; then
+        echo "veltro: the $name stage failed outside its tests" >&2
+        failed=$((failed + 1))
+    fi
 done
-read -r p f < <(sed -n 's/^package-test: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$logs/package.log" | tail -n 1)
-tally package "${p:-0}" "${f:-}"
-if grep -q '^fuzz: .* no findings' "$logs/fuzz.log"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 echo "veltro: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -129,25 +129,27 @@ private:
     Number result_[Operations];
 };
 
-// Calls visit() once per candidate in search order, with the solver's `order` and
-// `ops` set and each of `values` holding the candidate's five bracketings.
-template <typename Visit, typename... Numbers>
-void ForEachCandidate(Solver& solver, Visit&& visit, Values<Numbers>&... values)
+}  // namespace bracketing
+
+// The 24 arrangements in lexicographic order of the hand's indexes, and for each
+// the 64 operator triples, the first operator slowest; each of `bracketings` holds the
+// candidate's five bracketings when visit() is called.
+template <typename Visit, typename... Values>
+void Solver::ForEachCandidate(Visit&& visit, Values&... bracketings)
 {
     constexpr char Codes[4] = {'+', '-', '*', '/'};
-    // The 24 arrangements in lexicographic order of the hand's indexes.
     auto arrange = [&](auto&& self, std::size_t k) -> void {
         if (k == 4) {
-            (values.Arrange(solver.order), ...);
+            (bracketings.Arrange(order), ...);
             for (char p : Codes) {
-                solver.ops[0] = p;
-                (values.template Choose<0>(p), ...);
+                ops[0] = p;
+                (bracketings.template Choose<0>(p), ...);
                 for (char q : Codes) {
-                    solver.ops[1] = q;
-                    (values.template Choose<1>(q), ...);
+                    ops[1] = q;
+                    (bracketings.template Choose<1>(q), ...);
                     for (char r : Codes) {
-                        solver.ops[2] = r;
-                        (values.template Choose<2>(r), ...);
+                        ops[2] = r;
+                        (bracketings.template Choose<2>(r), ...);
                         visit();
                     }
                 }
@@ -155,14 +157,12 @@ void ForEachCandidate(Solver& solver, Visit&& visit, Values<Numbers>&... values)
             return;
         }
         for (std::size_t i = 0; i < 4; ++i)
-            if (!solver.used[i]) {
-                solver.order[k] = solver.values[i];
-                solver.used[i] = true;
+            if (!used[i]) {
+                order[k] = values[i];
+                used[i] = true;
                 self(self, k + 1);
-                solver.used[i] = false;
+                used[i] = false;
             }
     };
     arrange(arrange, 0);
 }
-
-}  // namespace bracketing

@@ -35,7 +35,7 @@ SearchComparison CompareSearches(const Hand& hand)
             {exactOnly, solver.text, exactValues.ShapeValue(shape), singleValues.ShapeValue(shape)});
         solver.text.clear();
     };
-    bracketing::ForEachCandidate(solver, [&] {
+    solver.ForEachCandidate([&] {
         const int single = singleValues.FindShape();
         const int exact = exactValues.FindShape();
         if (single != 0)

@@ -94,9 +94,10 @@ void AppendValue(std::string& text, std::int32_t value)
 
 }  // namespace
 
-void Solver::BuildSolutionText()
+std::string SolutionText(const std::array<std::int32_t, 4>& order, const std::array<char, 3>& ops, int shape)
 {
     const Placement& placement = ChoosePlacement(shape, ops[0], ops[1], ops[2]);
+    std::string text;
     for (std::size_t i = 0; i < 4; ++i) {
         text.append(placement.open[i], '(');
         AppendValue(text, order[i]);
@@ -104,4 +105,10 @@ void Solver::BuildSolutionText()
         if (i < 3)
             text.push_back(ops[i]);
     }
+    return text;
+}
+
+void Solver::BuildSolutionText()
+{
+    text += SolutionText(order, ops, shape);
 }

@@ -24,7 +24,7 @@ void Solver::Search()
     // At most one solution per candidate: 24 arrangements x 64 operator triples.
     solutions.reserve(solutions.size() + 24 * 64);
     bracketing::Values<float> single;
-    bracketing::ForEachCandidate(*this, [&] {
+    ForEachCandidate([&] {
         if (const int found = single.FindShape())
             Record(found);
     }, single);
@@ -36,7 +36,7 @@ bool Solver::SearchExact()
         if (value < -LargestExactValue || value > LargestExactValue)
             return false;
     bracketing::Values<Fraction> exact;
-    bracketing::ForEachCandidate(*this, [&] {
+    ForEachCandidate([&] {
         if (const int found = exact.FindShape())
             Record(found);
     }, exact);

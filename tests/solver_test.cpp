@@ -76,21 +76,18 @@ const char* const Table[][6] = {
 TEST(SolutionText, FollowsTheParenthesisTableInEveryRowAndShape)
 {
     const std::string written[4] = {"10", "2", "0", "99"};
-    Solver solver;
-    solver.order = {10, 2, 0, 99};
+    std::array<char, 3> ops{};
     for (const auto& row : Table) {
         for (int variant = 0; variant < 8; ++variant) {
             for (std::size_t slot = 0; slot < 3; ++slot)
-                solver.ops[slot] = row[0][slot] == 'H' ? "*/"[(variant >> slot) & 1] : "+-"[(variant >> slot) & 1];
-            for (solver.shape = 1; solver.shape <= 5; ++solver.shape) {
+                ops[slot] = row[0][slot] == 'H' ? "*/"[(variant >> slot) & 1] : "+-"[(variant >> slot) & 1];
+            for (int shape = 1; shape <= 5; ++shape) {
                 std::string expected;
-                for (const char* c = row[solver.shape]; *c != '\0'; ++c)
+                for (const char* c = row[shape]; *c != '\0'; ++c)
                     expected += *c >= 'a' && *c <= 'd' ? written[*c - 'a']
-                                : *c >= 'p'          ? std::string(1, solver.ops[static_cast<std::size_t>(*c - 'p')])
+                                : *c >= 'p'          ? std::string(1, ops[static_cast<std::size_t>(*c - 'p')])
                                                      : std::string(*c == ' ' ? 0 : 1, *c);
-                solver.BuildSolutionText();
-                EXPECT_EQ(expected, solver.text) << "levels " << row[0] << ", shape " << solver.shape;
-                solver.text.clear();
+                EXPECT_EQ(expected, SolutionText({10, 2, 0, 99}, ops, shape)) << "levels " << row[0] << ", shape " << shape;
             }
         }
     }

@@ -71,7 +71,7 @@ protected:
         SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
         if (!ConfirmCustomHand(round.hand))
             fault += "no custom hand dialog; ";
-        const std::pair<const char*, const std::string&> submits[] = {
+        const std::pair<const char*, const char*> submits[] = {
             {round.wrong, WrongHeadline}, {round.invalid, InvalidHeadline}, {round.right, RightHeadline}};
         for (const auto& [answer, headline] : submits) {
             if (answer == round.right)
