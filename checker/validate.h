@@ -49,8 +49,8 @@ constexpr CheckResult MakeCheckResult(int kind, int position)
 // order, and the operators with "#" last. On any other result they hold what was
 // recorded before the fault and are not to be evaluated.
 //
-// The number accumulator is unsigned 32-bit and saturates at 4294967295 (the
-// old 32-bit accumulator wrapped modulo 2^32, which let "4294967297" read as 1): a
-// number of ten or more digits is recorded and matches no card.
+// The number accumulator is unsigned 32-bit and saturates at 4294967295 rather
+// than wrap, which would read "4294967297" as 1: a number of ten or more digits is
+// recorded and matches no card.
 CheckResult ValidateAnswer(const char* text, NumberSequence& numbers, OperatorSequence& operators,
                            const Hand& hand);

@@ -7,7 +7,8 @@
 #include <cstdint>
 
 // The four card values of a deal: index 0 top-left, 1 top-right, 2 bottom-left,
-// 3 bottom-right. Dealing writes 1..13; the custom hand may hold 0 or up to 99.
+// 3 bottom-right. Dealing writes 1..13, the custom hand 0..13; veltro-cli takes
+// any of 0..99.
 using Hand = std::array<std::int32_t, 4>;
 
 constexpr float Target = 24.0f;

@@ -1,5 +1,5 @@
-// BuildSolutionText: the display text of a solution, with the parentheses
-// of a fixed table rather than a general minimal bracketing.
+// The display text of a solution, with the parentheses of a fixed table rather
+// than a general minimal bracketing.
 
 #include <charconv>
 

@@ -1,9 +1,9 @@
 #pragma once
-// The puzzle solver: an exhaustive, blind search over every
-// arrangement of the four values, every operator triple and five bracketings, in
-// IEEE 754 single precision as the game does, or in exact rational arithmetic
-// (fraction.h) for veltro-cli; each solution turned into its display text
-// (solution_text.cpp).
+// The puzzle solver: an exhaustive, blind search over every arrangement of the
+// four values, every operator triple and five bracketings (one table of them, in
+// bracketings.h), in IEEE 754 single precision as the game does, or in exact
+// rational arithmetic (fraction.h) for veltro-cli; each solution turned into its
+// display text (solution_text.cpp).
 
 #include <array>
 #include <cstdint>

@@ -6,6 +6,8 @@
 #include "ui/res/resource.h"
 
 static const UINT VerdictTimerPeriod = 10;
+// Timer ticks after which the dialog ends; the bar shows tick - 1, up to 100.
+static const int VerdictTicks = 101;
 
 // Program-wide: only one verdict is open at a time, the dialog being modal.
 static int verdictTicks;

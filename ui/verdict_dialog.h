@@ -5,9 +5,6 @@
 
 #include "checker/verdict.h"
 
-// Timer ticks after which the dialog ends; the bar shows tick - 1, up to 100.
-constexpr int VerdictTicks = 101;
-
 // Shows the verdict's two lines over the owner while the bar fills in 101 ticks of
 // 10 ms, then ends with 1. Esc does not end it.
 INT_PTR ShowVerdict(HWND owner, const VerdictText& verdict);
