@@ -43,9 +43,9 @@ packages_stage() {
     # A click on the icon in the title bar, then H: the real X input of a player.
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove $((X + 9)) $((Y + 9)) click 1
-    check "the click on the icon opens the game's system menu" 0 "$(wine build/windows/bin/veltro-system-menu-check.exe menu >&2; echo $?)"
+    check "the click on the icon opens the game's system menu" 0 "$(wine build/windows/bin/veltro-play-through.exe menu >&2; echo $?)"
     xdotool key h
-    check "its 帮助 opens the Help box" 0 "$(wine build/windows/bin/veltro-system-menu-check.exe help >&2; echo $?)"
+    check "its 帮助 opens the Help box" 0 "$(wine build/windows/bin/veltro-play-through.exe help >&2; echo $?)"
     wine taskkill /im Veltro.exe >/dev/null || true
     status=0 && wait $game || status=$?
     check "the launcher's exit status once the game is closed" 0 $status

@@ -8,7 +8,7 @@
 #include "ui/main_window.h"
 #include "ui/res/resource.h"
 #include "ui/solution_list_box.h"
-#include "ui/tests/driver/driver.h"
+#include "driver/driver.h"
 
 namespace {
 

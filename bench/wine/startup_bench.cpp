@@ -7,7 +7,7 @@
 #include "bench/wine/harness.h"
 #include "ui/paint_cards.h"
 #include "ui/res/resource.h"
-#include "ui/tests/driver/driver.h"
+#include "driver/driver.h"
 
 namespace {
 

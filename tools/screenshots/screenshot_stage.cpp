@@ -14,7 +14,7 @@
 #include "ui/paint_cards.h"
 #include "ui/program.h"
 #include "ui/res/resource.h"
-#include "ui/tests/driver/driver.h"
+#include "driver/driver.h"
 #include "ui/verdict_dialog.h"
 
 namespace {

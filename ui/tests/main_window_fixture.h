@@ -13,7 +13,7 @@
 #include "common/texts.h"
 #include "ui/main_window.h"
 #include "ui/res/resource.h"
-#include "ui/tests/driver/driver.h"
+#include "driver/driver.h"
 
 struct Verdict {
     std::string headline;  // empty when no verdict showed

@@ -6,7 +6,7 @@
 
 #include "ui/paint_cards.h"
 #include "ui/program.h"
-#include "ui/tests/driver/driver.h"
+#include "driver/driver.h"
 #include "ui/tests/gdi_objects.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ui/res/resource.h"
-#include "ui/tests/driver/driver.h"
+#include "driver/driver.h"
 #include "ui/verdict_dialog.h"
 
 namespace {

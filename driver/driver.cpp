@@ -1,4 +1,4 @@
-#include "ui/tests/driver/driver.h"
+#include "driver/driver.h"
 
 #include <cstdio>
 #include <cstring>
