@@ -55,6 +55,6 @@ void MainWindowTest::DealCustomHand(const Hand& hand)
 
 Hand MainWindowTest::Shown() const
 {
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    UpdateWindow(window);  // what is due to be painted, as the message loop would
     return ShownHand(CaptureClient(window));
 }

@@ -47,7 +47,7 @@ protected:
     // Deals the hand as a player can: typed into the custom hand dialog.
     void DealCustomHand(const Hand& hand);
 
-    // The hand the window shows once repainted: each square's value, 0 for no face.
+    // The hand the window shows: each square's value, 0 for no face.
     Hand Shown() const;
 
     HWND window = nullptr;

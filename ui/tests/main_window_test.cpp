@@ -69,6 +69,7 @@ TEST_F(MainWindowTest, PaintShowsTheHandsFacesOnTheButtonFaceColour)
 {
     for (const Hand& hand : {Hand{1, 1, 1, 1}, Hand{13, 12, 11, 10}}) {
         DealCustomHand(hand);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         EXPECT_EQ(hand, Shown());
         EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
     }
