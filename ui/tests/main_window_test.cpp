@@ -86,13 +86,17 @@ TEST_F(MainWindowTest, ClockTimerShowsTheSecondsOfTheDeal)
     EXPECT_EQ("1000", Text(IDC_CLOCK));
 }
 
-TEST_F(MainWindowTest, DealEmptiesAnswerAndListAndRestartsTheClock)
+// The new cards show at once: a deal writes 1..13 where the typed hand had no faces.
+TEST_F(MainWindowTest, DealShowsNewCardsEmptiesAnswerAndListAndRestartsTheClock)
 {
+    DealCustomHand({0, 0, 0, 0});
     TypeAnswer("1+2");
     Command(IDC_SHOW_RESULTS);
     dealClock = {5, 0};
     SetFocus(Item(IDC_DEAL));  // as the click on it does
     Command(IDC_DEAL);
+    for (int value : Shown())
+        EXPECT_TRUE(HasCardFace(value)) << "a square shows no face after the deal";
     EXPECT_EQ("", Text(IDC_ANSWER));
     EXPECT_FALSE(Enabled(IDC_SUBMIT));
     EXPECT_EQ(0u, Lines().size());
