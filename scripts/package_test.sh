@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Stages: "packages" builds the zip and the .deb, checks them, unpacks the .deb into a
-# scratch root and starts its launcher there (HOME in a scratch folder) on a private
-# screen; "clang" compares the resources of the clang build (clang, lld, llvm-rc; its
-# window tests are ctest's) with the g++ build's; "twice" builds HEAD in two fresh
-# folders and compares the bytes. Default: packages clang.
+# Stages: "packages" builds the zips, the installer and the .deb, checks them, unpacks
+# the .deb into a scratch root and starts its launcher there (HOME in a scratch folder)
+# on a private screen; "installer" runs the installer silently in a scratch 64-bit and
+# a scratch 32-bit Wine prefix, plays the game it installed and uninstalls it again;
+# "clang" compares the resources of the clang build (clang, lld, llvm-rc; its window
+# tests are ctest's) with the g++ build's; "twice" builds HEAD in two fresh folders
+# and compares the bytes. Default: packages installer clang.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scratch="$PWD/build/package-test" passed=0 failed=0 wm=""
@@ -20,7 +22,10 @@ packages_stage() {
     cmake --preset windows >/dev/null && cmake --build --preset package
     local v && v=$(version build/windows)
     local deb=build/windows/packages/veltro_${v}_amd64.deb root="$scratch/root" home="$scratch/home" status=0 game window X Y
-    check "files in the zip" "Veltro-$v-win64/README.txt Veltro-$v-win64/Veltro.exe" "$(unzip -Z1 build/windows/packages/Veltro-$v-win64.zip | sort | xargs)"
+    for zip in win64:bin win32:x86/bin; do
+        check "files in the ${zip%%:*} zip" "Veltro-$v/README.txt Veltro-$v/Veltro.exe" "$(unzip -Z1 build/windows/packages/Veltro-$v-${zip%%:*}.zip | sort | xargs)"
+        check "the ${zip%%:*} zip's Veltro.exe" same "$(unzip -p build/windows/packages/Veltro-$v-${zip%%:*}.zip Veltro-$v/Veltro.exe | cmp -s - build/windows/${zip#*:}/Veltro.exe && echo same)"
+    done
     check "files in the .deb" "games/veltro lib/veltro/Veltro.exe share/applications/veltro.desktop share/doc/veltro/changelog.gz share/doc/veltro/copyright share/icons/hicolor/128x128/apps/veltro.png share/icons/hicolor/16x16/apps/veltro.png share/icons/hicolor/32x32/apps/veltro.png share/icons/hicolor/64x64/apps/veltro.png share/man/man6/veltro.6.gz share/veltro/wine-prefix.sh" "$(dpkg-deb -c $deb | awk '!/^d/ {sub("./usr/", "", $6); print $6}' | sort | xargs)"
     check "lintian's errors and warnings" "" "$(lintian $deb 2>/dev/null | grep -E '^[EW]:' || true)"
     rm -rf "$root" "$home" && mkdir -p "$home" "$scratch/no-locales" && dpkg-deb -x $deb "$root"
@@ -56,6 +61,33 @@ packages_stage() {
     veltro_wine_stop
 }
 
+installer_stage() {
+    local v && v=$(version build/windows)
+    local setup="$PWD/build/windows/packages/Veltro-$v-setup.exe" arch game bits installed menu
+    local key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Veltro'
+    [ -f "$setup" ] || cmake --build --preset package
+    source scripts/wine-session.sh
+    trap 'wineserver -k 2>/dev/null || true; veltro_wine_stop' EXIT
+    veltro_start_xvfb
+    for arch in win64 win32; do
+        export WINEPREFIX="$scratch/installer-$arch" WINEARCH=$arch
+        game=build/windows/bin bits=64 && [ $arch = win64 ] || game=build/windows/x86/bin bits=32
+        rm -rf "$WINEPREFIX" && veltro_make_prefix 2>/dev/null
+        installed="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Veltro"
+        menu="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Veltro.lnk"
+        wine "$setup" /S && wineserver -w
+        check "$arch: the installer puts the $bits-bit game in place" same "$(same $game/Veltro.exe "$installed/Veltro.exe")"
+        check "$arch: a Start menu shortcut" yes "$([ -f "$menu" ] && echo yes)"
+        check "$arch: an entry in the installed programs, with the version" "$v" \
+            "$(wine reg query "$key" /v DisplayVersion | sed -n 's/.*REG_SZ *\([^\r]*\).*/\1/p')"
+        (cd "$installed" && wine_run "$OLDPWD/$game/veltro-play-through.exe" Veltro.exe)
+        wine "$installed/uninstall.exe" /S && wineserver -w
+        check "$arch: the silent uninstall leaves no file, shortcut or entry" "" \
+            "$(ls -A "$installed" 2>/dev/null; [ -e "$menu" ] && echo shortcut; wine reg query "$key" >/dev/null 2>&1 && echo entry)"
+    done
+    veltro_wine_stop
+}
+
 clang_stage() {
     cmake --preset windows-clang >/dev/null && cmake --build --preset windows-clang
     for build in windows windows-clang; do
@@ -66,20 +98,21 @@ clang_stage() {
 
 twice_stage() {
     for copy in "$scratch/one" "$scratch/two"; do
-        echo "package-test: building $(git rev-parse --short HEAD) afresh in $copy (about 40 s)"
+        echo "package-test: building $(git rev-parse --short HEAD) afresh in $copy (about a minute)"
         rm -rf "$copy" && git clone -q --no-checkout . "$copy/src" && git -C "$copy/src" checkout -q "$(git rev-parse HEAD)"
         cmake -S "$copy/src" -B "$copy/build" -G Ninja --toolchain "$copy/src/cmake/mingw-w64-x86_64.cmake" \
-            -DCMAKE_BUILD_TYPE=Release -DVELTRO_WINDOW_TESTS=OFF >/dev/null
+            -DCMAKE_BUILD_TYPE=Release -DVELTRO_WINDOW_TESTS=OFF -DVELTRO_PACKAGES=ON >/dev/null
         cmake --build "$copy/build" --target package >/dev/null
     done
     echo "package-test: comparing the two builds byte for byte"
     local v && v=$(version "$scratch/one/build")
-    for file in bin/Veltro.exe packages/Veltro-$v-win64.zip packages/veltro_${v}_amd64.deb; do
+    for file in bin/Veltro.exe x86/bin/Veltro.exe packages/Veltro-$v-win64.zip packages/Veltro-$v-win32.zip \
+        packages/Veltro-$v-setup.exe packages/veltro_${v}_amd64.deb; do
         check "$file built twice" same "$(same "$scratch/one/build/$file" "$scratch/two/build/$file")"
     done
 }
 
 mkdir -p "$scratch"
-for stage in ${*:-packages clang}; do "${stage}_stage"; done
+for stage in ${*:-packages installer clang}; do "${stage}_stage"; done
 echo "package-test: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

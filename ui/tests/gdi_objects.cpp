@@ -8,19 +8,20 @@
 
 namespace {
 
-// One entry of the 64-bit GDI handle table.
+// One entry of the GDI handle table: 24 bytes in a 64-bit process, 16 in a 32-bit one.
 struct GdiHandleEntry {
-    std::uint64_t kernelObject;
+    void* kernelObject;
     std::uint16_t processId;
     std::uint16_t count;
     std::uint16_t unique;
     std::uint16_t type;
-    std::uint64_t userObject;
+    void* userObject;
 };
-static_assert(sizeof(GdiHandleEntry) == 24, "the 64-bit table has 24-byte entries");
+static_assert(sizeof(GdiHandleEntry) == 2 * sizeof(void*) + 8, "the table's entries hold two pointers");
 
 const int GdiHandleTableSize = 0x10000;
-const size_t PebGdiSharedHandleTable = 0xF8;  // offset in the 64-bit PEB
+// Where the PEB keeps the table's address.
+const size_t PebGdiSharedHandleTable = sizeof(void*) == 8 ? 0xF8 : 0x94;
 
 }  // namespace
 

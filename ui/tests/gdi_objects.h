@@ -5,3 +5,7 @@
 
 // The number of live GDI objects, or -1 when the table cannot be found.
 int CountGdiObjects();
+
+// 32-bit Wine maps no table into the process (64-bit Wine and Windows of either
+// size do): there an unreadable count skips what it would have checked.
+constexpr bool GdiCountMayBeUnreadable = sizeof(void*) == 4;

@@ -30,6 +30,11 @@ TEST_F(MainWindowTest, ShowsItsTextsInChinese)
     EXPECT_STREQ(L"帮助(&H)...", text);
 }
 
+static int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count)
+{
+    return ++*reinterpret_cast<int*>(count), 1;
+}
+
 // Windows draws the caption buttons and the scroll arrows with the glyphs of this
 // face; where it is missing they come out as letters (the close button an "r").
 TEST(WineFonts, MarlettIsInstalled)
@@ -37,9 +42,7 @@ TEST(WineFonts, MarlettIsInstalled)
     LOGFONTA wanted = {0, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Marlett"};
     int faces = 0;
     HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &wanted, [](const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count) {
-        return ++*reinterpret_cast<int*>(count), 1;
-    }, reinterpret_cast<LPARAM>(&faces), 0);
+    EnumFontFamiliesExA(screen, &wanted, CountFace, reinterpret_cast<LPARAM>(&faces), 0);
     ReleaseDC(nullptr, screen);
     EXPECT_LT(0, faces) << "no font of the face Marlett is installed";
 }

@@ -87,6 +87,8 @@ TEST_F(PaintCardsTest, ShowsEachFaceInItsSquareAndNothingElse)
 TEST(GdiObjectCount, SeesObjectsMadeAndFreed)
 {
     const int before = CountGdiObjects();
+    if (before < 0 && GdiCountMayBeUnreadable)
+        GTEST_SKIP() << "no GDI handle table in a 32-bit process under Wine";
     ASSERT_LT(0, before) << "no GDI handle table found";
     HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
     EXPECT_EQ(before + 1, CountGdiObjects());
@@ -98,11 +100,13 @@ TEST_F(PaintCardsTest, KeepsTheGdiObjectCountOverThousandsOfRepaints)
 {
     PaintCards(window, Hand{1, 5, 10, 13});
     const int before = CountGdiObjects();
-    ASSERT_LT(0, before) << "no GDI handle table found";
     for (int paint = 0; paint < 3000; ++paint)
         PaintCards(window, Hand{1, 5, 10, 13});
-    EXPECT_EQ(before, CountGdiObjects());
     EXPECT_EQ(0, Mismatches(Hand{1, 5, 10, 13})) << "the last paint still shows the faces";
+    if (before < 0 && GdiCountMayBeUnreadable)
+        GTEST_SKIP() << "no GDI handle table in a 32-bit process under Wine";
+    ASSERT_LT(0, before) << "no GDI handle table found";
+    EXPECT_EQ(before, CountGdiObjects());
 }
 
 }  // namespace

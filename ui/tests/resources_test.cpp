@@ -69,13 +69,14 @@ TEST(Resources, TheProgramHoldsTheInventory)
     EXPECT_EQ(expected, inventory);
 }
 
-TEST(VeltroExe, IsA64BitGuiProgramThatNeedsOnlyWindowsOwnDlls)
+// The machine of the build: the 32-bit program beside the 64-bit one is the same test.
+TEST(VeltroExe, IsAGuiProgramForItsMachineThatNeedsOnlyWindowsOwnDlls)
 {
     HMODULE module = LoadLibraryExA(ExePath().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(nullptr, module) << ExePath();
     const auto base = reinterpret_cast<const std::uint8_t*>(module);
-    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS64*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    EXPECT_EQ(IMAGE_FILE_MACHINE_AMD64, nt->FileHeader.Machine);
+    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    EXPECT_EQ(sizeof(void*) == 8 ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386, nt->FileHeader.Machine);
     EXPECT_EQ(IMAGE_SUBSYSTEM_WINDOWS_GUI, nt->OptionalHeader.Subsystem);
     // Windows' own DLLs, and among them comctl32, which the progress bar's class comes from.
     std::set<std::string> imported;

@@ -14,11 +14,15 @@ struct Footprint {
     size_t heapBytes = 0;
 };
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count)
+{
+    return ++*reinterpret_cast<int*>(count), TRUE;
+}
+
 BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM count)
 {
-    ++*reinterpret_cast<int*>(count);
-    EnumChildWindows(window, [](HWND, LPARAM n) { return ++*reinterpret_cast<int*>(n), TRUE; }, count);
-    return TRUE;
+    EnumChildWindows(window, CountWindow, count);
+    return CountWindow(window, count);
 }
 
 Footprint Measure()
