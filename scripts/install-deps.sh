@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the builds and tests need and this
-# machine lacks. As root it runs apt-get; otherwise it names what to install.
+# machine lacks. As root it runs apt-get; otherwise it names what to install. The
+# 32-bit game's tests and the installer run on Wine's 32-bit side, wine32 of the
+# i386 architecture, which dpkg must first be told of (multiarch).
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev lld lld-14 llvm-14 perl
-    g++-mingw-w64-x86-64-posix
-    wine wine64 xvfb xdotool x11-utils imagemagick
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix nsis
+    wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine fonts-dejavu-core libfreetype-dev
     dpkg-dev lintian unzip openbox
 )
@@ -18,11 +20,19 @@ for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
+i386=yes
+dpkg --print-foreign-architectures | grep -qx i386 || i386=""
+
 if [ ${#missing[@]} -gt 0 ]; then
     if [ "$(id -u)" -ne 0 ]; then
         echo "Veltro needs these Debian packages: ${missing[*]}" >&2
+        [ -n "$i386" ] || echo "First add the i386 architecture: sudo dpkg --add-architecture i386 && sudo apt-get update" >&2
         echo "Install them with: sudo apt-get install ${missing[*]}" >&2
         exit 1
+    fi
+    if [ -z "$i386" ]; then
+        echo "Adding the i386 architecture to dpkg, for wine32 (dpkg --add-architecture i386)"
+        dpkg --add-architecture i386
     fi
     # Over a minute on a fresh system: apt's own lines show how it goes.
     echo "Installing ${#missing[@]} Debian packages: ${missing[*]}"

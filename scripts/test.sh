@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the native core, the Windows program with g++ and with clang, and runs every
-# test: the core's under AddressSanitizer and UndefinedBehaviorSanitizer; the window
-# tests and the play-through under Wine for both builds; the soak; the packages; then
-# a one-minute fuzz run of answer judging. Every stage is a ctest run that leaves a
+# Builds the native core, the Windows program with g++ (64 and 32 bits) and with
+# clang, and runs every test: the core's under AddressSanitizer and
+# UndefinedBehaviorSanitizer; the window tests and the play-through under Wine for
+# the three builds; the soak; the packages and the installer; then a one-minute fuzz
+# run of answer judging. Every stage is a ctest run that leaves a
 # JUnit file; the closing line, "veltro: N passed, M failed", is counted from those
 # files, and a run that failed with no failing test in its file counts one failure.
 set -uo pipefail
@@ -27,13 +28,15 @@ stage() {
 in_wine() {
     stage windows "Window tests and the play-through under Wine" ctest --preset windows
     stage soak "Soak: 1001 player actions in a row under Wine (about a minute)" ctest --preset windows-soak
+    stage windows32 "Window tests and the play-through of the 32-bit build" ctest --preset windows-32
     stage clang "Window tests and the play-through of the clang build" ctest --preset windows-clang
 }
 
 stage core "Core tests" ctest --preset native -j "$(nproc)"
 source scripts/wine-session.sh
 veltro_in_wine_session in_wine
-stage packages "Packages: the zip, the .deb and its launcher; the clang build's resources" ctest --preset packages
+stage packages "Packages: the zips, the installer round trip, the .deb and its launcher; the clang build's resources" \
+    ctest --preset packages
 stage fuzz "Fuzz: libFuzzer on answer judging for ${VELTRO_FUZZ_SECONDS:-60} s" \
     scripts/fuzz.sh "${VELTRO_FUZZ_SECONDS:-60}"
 

@@ -39,6 +39,10 @@ veltro_start_xvfb() {
 # Managed=N spares every hidden or destroyed top-level window a two-second wait.
 veltro_prepare_prefix() {
     veltro_make_prefix
+    # A prefix made before Wine's 32-bit side was installed runs no 32-bit program until updated.
+    if [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+        wineboot -u >/dev/null 2>&1
+    fi
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
