@@ -15,7 +15,7 @@ veltro_wine_fonts=/usr/share/wine/fonts
 # and Wine's own window frames.
 veltro_make_prefix() {
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" >&2
+        echo "Making the Wine prefix $WINEPREFIX (first start only, 10 to 20 seconds)" >&2
         mkdir -p "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
     fi

@@ -42,16 +42,19 @@ packages_stage() {
     # LOCPATH hides any generated one), no XDG folders set.
     env -u XDG_DATA_HOME -u LANGUAGE LANG=C.UTF-8 LC_ALL=C.UTF-8 LOCPATH="$scratch/no-locales" HOME="$home" \
         timeout 300 "$root/usr/games/veltro" >"$scratch/launcher.log" 2>&1 & game=$!
-    window=$(timeout 180 xdotool search --sync --name '^Veltro$' | head -n 1)
+    # Polled: a window that Wine destroys during the search makes xdotool fail.
+    window=$(timeout 180 sh -c 'until xdotool search --name "^Veltro\$" 2>/dev/null; do sleep 0.2; done' | head -n 1)
     check "the launcher's window" shown "${window:+shown}"
-    check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(head -n 1 "$scratch/launcher.log")"
-    # A click on the icon in the title bar, then H: the real X input of a player.
+    check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, 10 to 20 seconds)" "$(head -n 1 "$scratch/launcher.log")"
+    # A click on the icon in the title bar, then H: the real X input of a player,
+    # once the game is up.
+    check "the game is up" 0 "$(wine build/windows/bin/veltro-play-through.exe ready >&2; echo $?)"
     eval "$(xdotool getwindowgeometry --shell "$window")"
     xdotool mousemove $((X + 9)) $((Y + 9)) click 1
     check "the click on the icon opens the game's system menu" 0 "$(wine build/windows/bin/veltro-play-through.exe menu >&2; echo $?)"
     xdotool key h
     check "its 帮助 opens the Help box" 0 "$(wine build/windows/bin/veltro-play-through.exe help >&2; echo $?)"
-    wine taskkill /im Veltro.exe >/dev/null || true
+    check "its 关闭 is pressed" 0 "$(wine build/windows/bin/veltro-play-through.exe close >&2; echo $?)"
     status=0 && wait $game || status=$?
     check "the launcher's exit status once the game is closed" 0 $status
     wine_run build/windows/bin/veltro-ui-tests.exe --gtest_color=no \

@@ -3,11 +3,13 @@
 // window shows and checks that closing it ends the process with 0.
 //
 //   veltro-play-through [PROGRAM]   plays PROGRAM (Veltro.exe) through
-//   veltro-play-through menu        the game a player started: its own system menu opens
-//   veltro-play-through help        ... and its Help box, which OK closes
+//   veltro-play-through ready       the game a player started: its clock ticks
+//   veltro-play-through menu        ... its own system menu opens
+//   veltro-play-through help        ... its Help box opens, and OK closes it
+//   veltro-play-through close       ... its 关闭 is pressed
 //
-// scripts/package_test.sh clicks the window's icon under a window manager with real
-// X input, runs "menu", presses H and runs "help".
+// scripts/package_test.sh runs "ready", clicks the window's icon under a window
+// manager with real X input, runs "menu", presses H, and runs "help" and "close".
 
 #include <windows.h>
 
@@ -84,9 +86,16 @@ void CheckHelpOpensAndCloses(HWND game)
 int main(int argc, char** argv)
 {
     const std::string mode = argc > 1 ? argv[1] : "";
-    if (mode == "menu" || mode == "help") {
-        if (HWND game = GameWindow())
-            mode == "menu" ? CheckSystemMenuOpens(game) : CheckHelpOpensAndCloses(game);
+    if (mode == "ready" || mode == "menu" || mode == "help" || mode == "close") {
+        HWND game = GameWindow();
+        if (game && mode == "ready")
+            Check(WaitFor([&] { return ItemText(game, IDC_CLOCK).size() >= 3; }), "the deal clock ticks");
+        if (game && mode == "menu")
+            CheckSystemMenuOpens(game);
+        if (game && mode == "help")
+            CheckHelpOpensAndCloses(game);
+        if (game && mode == "close")
+            Click(game, IDC_CLOSE);
         return failed == 0 ? 0 : 1;
     }
     char commandLine[MAX_PATH];
