@@ -78,7 +78,7 @@ installer_stage() {
         rm -rf "$WINEPREFIX" && veltro_make_prefix 2>/dev/null
         installed="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs/Veltro"
         menu="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Veltro.lnk"
-        wine "$setup" /S && wineserver -w
+        wine "$setup" /S
         check "$arch: the installer puts the $bits-bit game in place" same "$(same $game/Veltro.exe "$installed/Veltro.exe")"
         check "$arch: a Start menu shortcut" yes "$([ -f "$menu" ] && echo yes)"
         check "$arch: an entry in the installed programs, with the version" "$v" \
