@@ -17,6 +17,11 @@ same() { cmp -s "$1" "$2" && echo same || echo different; }
 # The version the build set: project()'s, as CPack has it.
 version() { sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$1/CPackConfig.cmake"; }
 wine_run() { wine "$@" || failed=$((failed + 1)); }  # a runner that reports its own checks
+play_in() {  # DIR PLAY-THROUGH: plays DIR/Veltro.exe through, from DIR (not in a subshell, which would lose the count)
+    local here=$PWD
+    cd "$1" && wine_run "$here/$2" Veltro.exe
+    cd "$here"
+}
 
 packages_stage() {
     cmake --preset windows >/dev/null && cmake --build --preset package
@@ -59,7 +64,7 @@ packages_stage() {
     check "the launcher's exit status once the game is closed" 0 $status
     wine_run build/windows/bin/veltro-ui-tests.exe --gtest_color=no \
         --gtest_filter='WineFonts.*:MainWindowTest.ShowsItsTextsInChinese'
-    (cd "$root/usr/lib/veltro" && wine_run "$OLDPWD/build/windows/bin/veltro-play-through.exe" Veltro.exe)
+    play_in "$root/usr/lib/veltro" build/windows/bin/veltro-play-through.exe
     kill "$wm" && wm=""
     veltro_wine_stop
 }
@@ -83,7 +88,7 @@ installer_stage() {
         check "$arch: a Start menu shortcut" yes "$([ -f "$menu" ] && echo yes)"
         check "$arch: an entry in the installed programs, with the version" "$v" \
             "$(wine reg query "$key" /v DisplayVersion | sed -n 's/.*REG_SZ *\([^\r]*\).*/\1/p')"
-        (cd "$installed" && wine_run "$OLDPWD/$game/veltro-play-through.exe" Veltro.exe)
+        play_in "$installed" $game/veltro-play-through.exe
         wine "$installed/uninstall.exe" /S && wineserver -w
         check "$arch: the silent uninstall leaves no file, shortcut or entry" "" \
             "$(ls -A "$installed" 2>/dev/null; [ -e "$menu" ] && echo shortcut; wine reg query "$key" >/dev/null 2>&1 && echo entry)"

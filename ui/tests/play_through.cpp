@@ -98,12 +98,15 @@ int main(int argc, char** argv)
             Click(game, IDC_CLOSE);
         return failed == 0 ? 0 : 1;
     }
-    char commandLine[MAX_PATH];
-    std::snprintf(commandLine, sizeof commandLine, "\"%s\"", argc > 1 ? mode.c_str() : "Veltro.exe");
+    // The program named, from the current folder: a bare name would find the
+    // Veltro.exe beside this program first.
+    char program[MAX_PATH], commandLine[MAX_PATH + 2];
+    GetFullPathNameA(argc > 1 ? mode.c_str() : "Veltro.exe", MAX_PATH, program, nullptr);
+    std::snprintf(commandLine, sizeof commandLine, "\"%s\"", program);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessA(program, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
         std::printf("FAILED: cannot start %s\nplay-through: 0 passed, 1 failed\n", commandLine);
         return 1;
     }
