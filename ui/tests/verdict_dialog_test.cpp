@@ -35,26 +35,19 @@ VerdictRun RunVerdict(const VerdictText& verdict)
     return run;
 }
 
-TEST(VerdictDialog, ShowsBothLinesWholeUpTo39Bytes)
+// A line of 39 bytes shows whole; one left unterminated is cut there, though the
+// fields lie next to each other and reading on past the first would show both.
+TEST(VerdictDialog, ShowsEachLineUpTo39Bytes)
 {
-    const char detail[] = "你的答案不正确你的答案不正确你的答案不!";
-    static_assert(sizeof detail == 40, "39 bytes and the terminator");
-    VerdictText verdict = {"很遗憾！", {}};
-    std::memcpy(verdict.detail, detail, sizeof detail);
-    VerdictRun run = RunVerdict(verdict);
-    EXPECT_EQ(BytesInHex("很遗憾！"), BytesInHex(run.headline));
-    EXPECT_EQ(BytesInHex(detail), BytesInHex(run.detail));
-}
-
-// The fields lie next to each other: reading on past the first would show both.
-TEST(VerdictDialog, CutsAnUnterminatedLineAt39Bytes)
-{
-    VerdictText verdict;
-    std::memset(verdict.headline, 'H', sizeof verdict.headline);
-    std::memset(verdict.detail, 'D', sizeof verdict.detail);
-    VerdictRun run = RunVerdict(verdict);
-    EXPECT_EQ(std::string(39, 'H'), run.headline);
-    EXPECT_EQ(std::string(39, 'D'), run.detail);
+    constexpr char Longest[] = "你的答案不正确你的答案不正确你的答案不!";
+    static_assert(sizeof Longest == 40, "39 bytes and the terminator");
+    VerdictText whole = {"很遗憾！", {}}, unterminated;
+    std::memcpy(whole.detail, Longest, sizeof Longest);
+    std::memset(&unterminated, 'D', sizeof unterminated);
+    const VerdictRun shown[] = {RunVerdict(whole), RunVerdict(unterminated)};
+    EXPECT_EQ(BytesInHex("很遗憾！"), BytesInHex(shown[0].headline));
+    EXPECT_EQ(BytesInHex(Longest), BytesInHex(shown[0].detail));
+    EXPECT_EQ(std::string(39, 'D') + " / " + std::string(39, 'D'), shown[1].headline + " / " + shown[1].detail);
 }
 
 // Esc reaches the dialog as IDCANCEL, which does not end it.
