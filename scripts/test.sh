@@ -2,10 +2,10 @@
 # Builds the native core, the Windows program with g++ (64 and 32 bits) and with
 # clang, and runs every test: the core's under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the window tests and the play-through under Wine for
-# the three builds; the soak; the packages and the installer; then a one-minute fuzz
-# run of answer judging. Every stage is a ctest run that leaves a
-# JUnit file; the closing line, "veltro: N passed, M failed", is counted from those
-# files, and a run that failed with no failing test in its file counts one failure.
+# the three builds; the soak; the packages and the installer; and a one-minute fuzz
+# run of answer judging. Every stage is a ctest run that leaves a JUnit file; the
+# closing line, "veltro: N passed, M failed", is counted from those files, and a run
+# that failed with no failing test in its file counts one failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
