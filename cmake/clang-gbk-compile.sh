@@ -4,14 +4,16 @@
 # /execution-charset:.936 make them: so preprocess (writing the dependency file),
 # turn the plain narrow literals of the preprocessed text into GBK (u8, u, U and L
 # literals stay as they are) and compile that. GBK bytes are not UTF-8, which is all
-# clang's literal-encoding warning says of them.
+# clang's literal-encoding warning says of them. The preprocessed text marks its
+# lines with standard #line directives, which no clang warns of (newer ones call the
+# GNU "# 1 file" markers an extension).
 set -euo pipefail
 preprocess=()
 compile=()
 while [ $# -gt 0 ]; do
     case "$1" in
         -o) object="$2"; preprocess+=(-o "$2.ii"); compile+=(-o "$2"); shift 2 ;;
-        -c) preprocess+=(-E); compile+=(-c); shift ;;
+        -c) preprocess+=(-E -fuse-line-directives); compile+=(-c); shift ;;
         -MD) preprocess+=("$1"); shift ;;
         -MT | -MF) preprocess+=("$1" "$2"); shift 2 ;;
         *) preprocess+=("$1"); compile+=("$1"); shift ;;

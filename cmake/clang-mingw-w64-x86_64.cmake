@@ -6,12 +6,12 @@ set(MINGW_TRIPLE x86_64-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-target.cmake)
 
-set(CMAKE_C_COMPILER clang-14)
-set(CMAKE_CXX_COMPILER clang++-14)
+set(CMAKE_C_COMPILER clang)
+set(CMAKE_CXX_COMPILER clang++)
 set(CMAKE_C_COMPILER_TARGET ${MINGW_TRIPLE})
 set(CMAKE_CXX_COMPILER_TARGET ${MINGW_TRIPLE})
-set(CMAKE_AR llvm-ar-14)
-set(CMAKE_RANLIB llvm-ranlib-14)
+set(CMAKE_AR llvm-ar)
+set(CMAKE_RANLIB llvm-ranlib)
 
 # clang cannot read Debian's version folder name (12-posix): name the libstdc++ and
 # libgcc of the -posix g++, and winpthread, which its thread model needs.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Fuzzes judging an answer (preset "fuzz", clang++-14 with libFuzzer, ASan, UBSan)
+# Fuzzes judging an answer (preset "fuzz", clang++ with libFuzzer, ASan, UBSan)
 # for SECONDS seconds, default 60; a longer run is e.g. scripts/fuzz.sh 3600. Further
 # arguments go to ctest (the test command passes --output-junit). The corpus grows
 # in build/fuzz/corpus from the seeds in fuzz/corpus; a crashing input is kept in

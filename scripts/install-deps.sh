@@ -8,7 +8,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang-14 libclang-rt-14-dev lld lld-14 llvm-14 perl
+    clang libclang-rt-dev lld llvm perl
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix nsis
     wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine fonts-dejavu-core libfreetype-dev
