@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-dev lld llvm perl
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix nsis
     wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
-    fonts-wqy-microhei fonts-wine fonts-dejavu-core libfreetype-dev
+    fonts-wqy-microhei fonts-wine
     dpkg-dev lintian unzip openbox
 )
 

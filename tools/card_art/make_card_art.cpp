@@ -1,12 +1,9 @@
 // Writes the thirteen card faces (card01.bmp .. card13.bmp) and the two icon files
 // (veltro.ico: 32x32 and 16x16, about.ico: 32x32) that the resource script embeds.
-// Glyphs come from a real font, rasterised by FreeType in monochrome so that the
-// pictures hold nothing but their few palette colours.
+// The digits and the spade are this program's own outlines, sampled at pixel centres
+// with integer arithmetic only, so every machine and compiler draws the same bytes.
 //
-// usage: make_card_art OUTPUT_DIR [NUMERAL_FONT [CORNER_FONT]]
-
-#include <ft2build.h>
-#include FT_FREETYPE_H
+// usage: make_card_art OUTPUT_DIR
 
 #include <algorithm>
 #include <cstdint>
@@ -41,10 +38,6 @@ constexpr int IconRed = 9;
 constexpr int IconGreen = 10;
 constexpr int IconDark = 0;
 
-const char* const DefaultNumeralFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
-const char* const DefaultCornerFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-constexpr char32_t CornerGlyph = U'\u2660';  // black spade suit
-
 // A picture of palette indexes, row 0 at the top.
 struct Picture {
     int width;
@@ -68,70 +61,150 @@ struct Mask {
     bool At(int x, int y) const { return ink[static_cast<size_t>(y * width + x)]; }
 };
 
-class Fonts {
-public:
-    Fonts() { FT_Init_FreeType(&library_); }
-    ~Fonts()
-    {
-        for (FT_Face face : faces_)
-            FT_Done_Face(face);
-        FT_Done_FreeType(library_);
-    }
-    Fonts(const Fonts&) = delete;
-    Fonts& operator=(const Fonts&) = delete;
+// Outlines are drawn in a box GlyphHeight units high, y growing downwards like the rows.
+constexpr int GlyphHeight = 100;
+constexpr int LetterSpacing = 12;
 
-    FT_Face Open(const char* path)
-    {
-        FT_Face face = nullptr;
-        if (FT_New_Face(library_, path, 0, &face) != 0)
-            return nullptr;
-        faces_.push_back(face);
-        return face;
-    }
-
-private:
-    FT_Library library_ = nullptr;
-    std::vector<FT_Face> faces_;
+struct Point {
+    int x, y;
 };
 
-// Renders text at the given pixel height with a monochrome, hinted rasteriser.
-Mask RenderText(FT_Face face, const std::u32string& text, int pixelHeight)
-{
-    FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(pixelHeight));
-    const int canvasWidth = pixelHeight * static_cast<int>(text.size()) * 2 + 8;
-    const int canvasHeight = pixelHeight * 2 + 8;
-    const int baseline = pixelHeight + pixelHeight / 2;
-    std::vector<bool> canvas(static_cast<size_t>(canvasWidth * canvasHeight), false);
+// A convex quadrilateral, corners in either order around it; a triangle repeats one.
+struct Quad {
+    Point corner[4];
+};
 
-    int penX = 4;
-    for (char32_t c : text) {
-        if (FT_Load_Char(face, c, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME) != 0)
-            continue;
-        const FT_GlyphSlot slot = face->glyph;
-        const FT_Bitmap& bitmap = slot->bitmap;
-        for (unsigned row = 0; row < bitmap.rows; ++row) {
-            for (unsigned column = 0; column < bitmap.width; ++column) {
-                const std::uint8_t byte = bitmap.buffer[static_cast<int>(row) * bitmap.pitch + static_cast<int>(column / 8)];
-                if (((byte >> (7 - column % 8)) & 1) == 0)
-                    continue;
-                const int x = penX + slot->bitmap_left + static_cast<int>(column);
-                const int y = baseline - slot->bitmap_top + static_cast<int>(row);
-                if (x >= 0 && y >= 0 && x < canvasWidth && y < canvasHeight)
-                    canvas[static_cast<size_t>(y * canvasWidth + x)] = true;
+// The part of an elliptical ring swept clockwise on screen from direction `from` to
+// `to`; a zero `from` keeps all of it, a stroke as thick as the radius fills it.
+struct Ring {
+    Point centre, radius, stroke, from, to;
+};
+
+struct Glyph {
+    int width;
+    std::vector<Quad> quads;
+    std::vector<Ring> rings;
+    bool turned = false;  // drawn upside down: a 9 is a turned 6
+};
+
+constexpr Quad Box(int left, int top, int right, int bottom)
+{
+    return {{{left, top}, {right, top}, {right, bottom}, {left, bottom}}};
+}
+
+// Bold strokes: upright ones 18 units wide, level ones 16 high, a bowl's a little less.
+constexpr Point Stroke{18, 16};
+constexpr Point Whole{0, 0};
+
+const Glyph Six{60, {}, {{{30, 66}, {30, 34}, Stroke, Whole, Whole}, {{32, 50}, {32, 50}, Stroke, {-1, 0}, {3, -4}}}};
+
+const Glyph Digits[10] = {
+    {60, {}, {{{30, 50}, {30, 50}, Stroke, Whole, Whole}}},
+    {60, {Box(22, 0, 40, 100), Box(8, 84, 54, 100), {{{4, 16}, {24, 0}, {24, 22}, {4, 36}}}}, {}},
+    {60,
+     {Box(0, 84, 60, 100), {{{39, 38}, {55, 48}, {20, 86}, {0, 86}}}},
+     {{{30, 30}, {30, 30}, Stroke, {-5, -1}, {1, 1}}}},
+    {60,
+     {Box(20, 41, 32, 57)},
+     {{{30, 27}, {28, 27}, {17, 15}, {-3, -1}, {0, 1}}, {{30, 71}, {30, 29}, Stroke, {0, -1}, {-2, 1}}}},
+    {60, {Box(36, 0, 54, 100), Box(0, 64, 60, 80), {{{30, 0}, {48, 0}, {18, 64}, {0, 64}}}}, {}},
+    {60, {Box(8, 0, 56, 16), Box(8, 0, 26, 52)}, {{{30, 66}, {30, 34}, Stroke, {-1, -2}, {-2, 1}}}},
+    Six,
+    {60, {Box(0, 0, 60, 16), {{{42, 16}, {60, 16}, {30, 100}, {12, 100}}}}, {}},
+    {60, {}, {{{30, 26}, {26, 26}, {17, 15}, Whole, Whole}, {{30, 72}, {30, 28}, Stroke, Whole, Whole}}},
+    {Six.width, Six.quads, Six.rings, true},
+};
+
+// A pointed top over two round lobes, on a thin stem with a foot; its slopes are set so
+// that both the 11x12 face corner and the 6x7 icon corner show the point, stem and foot.
+const Glyph Spade{90,
+                  {{{{45, 0}, {88, 40}, {45, 62}, {2, 40}}},
+                   Box(37, 50, 53, 100),
+                   {{{22, 90}, {68, 90}, {70, 100}, {20, 100}}}},
+                  {{{24, 54}, {23, 23}, {23, 23}, Whole, Whole}, {{66, 54}, {23, 23}, {23, 23}, Whole, Whole}}};
+
+// Coordinates below are glyph units times the scale, s.x across and s.y down, so that
+// every pixel centre falls on an integer and each test is exact.
+using Wide = std::int64_t;
+
+struct Scale {
+    Wide x, y;
+};
+
+Wide Cross(Wide ax, Wide ay, Wide bx, Wide by)
+{
+    return ax * by - ay * bx;
+}
+
+bool InQuad(const Quad& quad, Wide x, Wide y, Scale s)
+{
+    bool left = false, right = false;
+    for (int i = 0; i < 4; ++i) {
+        const Point a = quad.corner[i], b = quad.corner[(i + 1) % 4];
+        const Wide side = Cross((b.x - a.x) * s.x, (b.y - a.y) * s.y, x - a.x * s.x, y - a.y * s.y);
+        left = left || side < 0;
+        right = right || side > 0;
+    }
+    return !(left && right);
+}
+
+bool InEllipse(Wide dx, Wide dy, Wide rx, Wide ry)
+{
+    return dx * dx * ry * ry + dy * dy * rx * rx <= rx * rx * ry * ry;
+}
+
+bool InRing(const Ring& ring, Wide x, Wide y, Scale s)
+{
+    const Wide dx = x - ring.centre.x * s.x, dy = y - ring.centre.y * s.y;
+    if (!InEllipse(dx, dy, ring.radius.x * s.x, ring.radius.y * s.y))
+        return false;
+    const Wide holeX = (ring.radius.x - ring.stroke.x) * s.x, holeY = (ring.radius.y - ring.stroke.y) * s.y;
+    if (holeX > 0 && holeY > 0 && InEllipse(dx, dy, holeX, holeY))
+        return false;
+    if (ring.from.x == 0 && ring.from.y == 0)
+        return true;
+    const bool pastFrom = Cross(ring.from.x * s.x, ring.from.y * s.y, dx, dy) >= 0;
+    const bool beforeTo = Cross(dx, dy, ring.to.x * s.x, ring.to.y * s.y) >= 0;
+    // A sweep beyond a half turn is the rest of the ellipse outside the opposite sweep.
+    return Cross(ring.from.x, ring.from.y, ring.to.x, ring.to.y) >= 0 ? pastFrom && beforeTo : pastFrom || beforeTo;
+}
+
+bool InGlyph(const Glyph& glyph, Wide x, Wide y, Scale s)
+{
+    if (glyph.turned) {
+        x = glyph.width * s.x - x;
+        y = GlyphHeight * s.y - y;
+    }
+    return std::any_of(glyph.quads.begin(), glyph.quads.end(), [&](const Quad& q) { return InQuad(q, x, y, s); }) ||
+           std::any_of(glyph.rings.begin(), glyph.rings.end(), [&](const Ring& r) { return InRing(r, x, y, s); });
+}
+
+// Inks the pixels whose centres the glyphs cover, drawn `height` pixels high. The run
+// spans a whole number of pixels across, so a symmetric glyph comes out symmetric.
+Mask Render(const std::vector<const Glyph*>& run, int height)
+{
+    int runWidth = -LetterSpacing;
+    for (const Glyph* glyph : run)
+        runWidth += glyph->width + LetterSpacing;
+    const int width = (runWidth * height * 2 + GlyphHeight) / (GlyphHeight * 2);
+    // Pixel centre (x + 1/2, y + 1/2) lies at ((2x + 1) * runWidth, (2y + 1) * GlyphHeight).
+    const Scale s{2 * width, 2 * height};
+    std::vector<bool> canvas(static_cast<size_t>(width * height), false);
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            Wide pen = 0;
+            for (const Glyph* glyph : run) {
+                if (InGlyph(*glyph, (2 * x + 1) * Wide{runWidth} - pen * s.x, (2 * y + 1) * Wide{GlyphHeight}, s)) {
+                    canvas[static_cast<size_t>(y * width + x)] = true;
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+                pen += glyph->width + LetterSpacing;
             }
         }
-        penX += static_cast<int>(slot->advance.x >> 6);
-    }
-
-    int left = canvasWidth, top = canvasHeight, right = -1, bottom = -1;
-    for (int y = 0; y < canvasHeight; ++y)
-        for (int x = 0; x < canvasWidth; ++x)
-            if (canvas[static_cast<size_t>(y * canvasWidth + x)]) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
     Mask mask;
     if (right < 0)
         return mask;
@@ -139,19 +212,27 @@ Mask RenderText(FT_Face face, const std::u32string& text, int pixelHeight)
     mask.height = bottom - top + 1;
     for (int y = top; y <= bottom; ++y)
         for (int x = left; x <= right; ++x)
-            mask.ink.push_back(canvas[static_cast<size_t>(y * canvasWidth + x)]);
+            mask.ink.push_back(canvas[static_cast<size_t>(y * width + x)]);
     return mask;
 }
 
-// The largest rendering of text whose ink fits within maxWidth x maxHeight.
-Mask RenderToFit(FT_Face face, const std::u32string& text, int maxWidth, int maxHeight)
+// The largest rendering of the run whose ink fits within maxWidth x maxHeight.
+Mask RenderToFit(const std::vector<const Glyph*>& run, int maxWidth, int maxHeight)
 {
-    for (int size = maxHeight * 2; size > 4; --size) {
-        Mask mask = RenderText(face, text, size);
+    for (int height = maxHeight; height > 4; --height) {
+        Mask mask = Render(run, height);
         if (mask.width <= maxWidth && mask.height <= maxHeight)
             return mask;
     }
-    return RenderText(face, text, 4);
+    return Render(run, 4);
+}
+
+std::vector<const Glyph*> Numeral(int value)
+{
+    std::vector<const Glyph*> run;
+    for (char c : std::to_string(value))
+        run.push_back(&Digits[c - '0']);
+    return run;
 }
 
 void Stamp(Picture& picture, const Mask& mask, int left, int top, int index, bool upsideDown)
@@ -223,24 +304,21 @@ std::vector<std::uint8_t> FaceBitmapFile(const Picture& face)
     return out.bytes;
 }
 
-Picture CardFace(FT_Face numeralFont, FT_Face cornerFont, int value)
+Picture CardFace(int value)
 {
     Picture face(FaceSize, FaceSize, FaceBackgroundIndex);
-    std::u32string numeral;
-    for (char c : std::to_string(value))
-        numeral.push_back(static_cast<char32_t>(c));
-    StampCentred(face, RenderToFit(numeralFont, numeral, 62, 46), FaceNumeralIndex);
-    StampCorners(face, RenderToFit(cornerFont, std::u32string(1, CornerGlyph), 11, 12), 4, FaceCornerIndex);
+    StampCentred(face, RenderToFit(Numeral(value), 62, 46), FaceNumeralIndex);
+    StampCorners(face, RenderToFit({&Spade}, 11, 12), 4, FaceCornerIndex);
     return face;
 }
 
-Picture IconPicture(FT_Face numeralFont, FT_Face cornerFont, int size)
+Picture IconPicture(int size)
 {
     Picture icon(size, size, IconRed);
     const bool large = size >= 32;
-    StampCentred(icon, RenderToFit(numeralFont, U"24", large ? 28 : 15, large ? 18 : 10), IconGreen);
+    StampCentred(icon, RenderToFit(Numeral(24), large ? 28 : 15, large ? 18 : 10), IconGreen);
     if (large)
-        StampCorners(icon, RenderToFit(cornerFont, std::u32string(1, CornerGlyph), 6, 7), 1, IconDark);
+        StampCorners(icon, RenderToFit({&Spade}, 6, 7), 1, IconDark);
     else
         for (int d = 0; d < 2; ++d) {
             icon.Set(d, 0, IconDark);
@@ -308,27 +386,20 @@ bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [NUMERAL_FONT [CORNER_FONT]]\n", argv[0]);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
         return 2;
     }
     const std::string outputDir = argv[1];
-    Fonts fonts;
-    FT_Face numeralFont = fonts.Open(argc > 2 ? argv[2] : DefaultNumeralFont);
-    FT_Face cornerFont = fonts.Open(argc > 3 ? argv[3] : DefaultCornerFont);
-    if (numeralFont == nullptr || cornerFont == nullptr) {
-        std::fprintf(stderr, "%s: cannot open the fonts\n", argv[0]);
-        return 1;
-    }
 
     bool written = true;
     for (int value = 1; value <= 13; ++value) {
         char name[16];
         std::snprintf(name, sizeof name, "card%02d.bmp", value);
-        written = WriteFile(outputDir + "/" + name, FaceBitmapFile(CardFace(numeralFont, cornerFont, value))) && written;
+        written = WriteFile(outputDir + "/" + name, FaceBitmapFile(CardFace(value))) && written;
     }
-    const Picture large = IconPicture(numeralFont, cornerFont, 32);
-    const Picture small = IconPicture(numeralFont, cornerFont, 16);
+    const Picture large = IconPicture(32);
+    const Picture small = IconPicture(16);
     written = WriteFile(outputDir + "/veltro.ico", IconFile({large, small})) && written;
     written = WriteFile(outputDir + "/about.ico", IconFile({large})) && written;
     if (!written) {
