@@ -47,24 +47,57 @@ TEST(WineFonts, MarlettIsInstalled)
     EXPECT_LT(0, faces) << "no font of the face Marlett is installed";
 }
 
-// Under code page 936 Wine draws menus in SimSun, which the prefix maps to the CJK
-// font installed: without it the system menu's 帮助 and 关于 come out as boxes.
-TEST(WineFonts, TheMenuFontHasTheChineseGlyphs)
+// A character as a menu draws it: DrawTextW in the menu font, black on white, which
+// Wine completes from a linked font where the face itself lacks the glyph.
+static Picture DrawnInTheMenuFont(wchar_t character)
 {
     NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
     HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    WORD glyphs[4] = {};
-    GetGlyphIndicesW(screen, L"帮助关于", 4, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
-    wchar_t face[LF_FACESIZE] = L"";
-    GetTextFaceW(screen, LF_FACESIZE, face);
-    SelectObject(screen, previous);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, 64, 64);
+    HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    HGDIOBJ previousBitmap = SelectObject(memory, canvas);
+    HGDIOBJ previousFont = SelectObject(memory, font);
+    RECT area = {0, 0, 64, 64};
+    FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetTextColor(memory, RGB(0, 0, 0));
+    SetBkMode(memory, TRANSPARENT);
+    DrawTextW(memory, &character, 1, &area, DT_SINGLELINE | DT_NOPREFIX);
+    Picture drawn = CopyPixels(memory, 0, 0, 64, 64);
+    SelectObject(memory, previousFont);
+    SelectObject(memory, previousBitmap);
     DeleteObject(font);
+    DeleteObject(canvas);
+    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    EXPECT_EQ(0, std::count(std::begin(glyphs), std::end(glyphs), 0xFFFF)) << "the Help and About items have characters the menu font lacks: " << face;
+    return drawn;
+}
+
+// The Chinese of the system menu's Help and About items is drawn as glyphs: a face
+// without them (Wine's menu font under code page 936 is SimSun, mapped by the prefix
+// to the CJK font) draws every character as the same box, or as nothing.
+TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
+{
+    std::wstring chinese;
+    for (int item : {IDM_HELP, IDM_ABOUT}) {
+        wchar_t text[32] = L"";
+        GetMenuStringW(GetSystemMenu(window, FALSE), static_cast<UINT>(item), text, 32, MF_BYCOMMAND);
+        for (const wchar_t* c = text; *c; ++c)
+            if (*c > 0x7F)
+                chinese += *c;
+    }
+    ASSERT_EQ(4u, chinese.size()) << "Chinese characters in the Help and About items";
+    std::vector<Picture> drawn;
+    for (wchar_t c : chinese)
+        drawn.push_back(DrawnInTheMenuFont(c));
+    const auto ink = [](const Picture& p) { return std::count(p.pixels.begin(), p.pixels.end(), 0xFFFFFFu) < p.width * p.height; };
+    for (size_t i = 0; i < drawn.size(); ++i) {
+        EXPECT_TRUE(ink(drawn[i])) << "Chinese character " << i << " of the Help and About items is drawn as nothing";
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_NE(drawn[j].pixels, drawn[i].pixels) << "Chinese characters " << j << " and " << i << " of the Help and About items are drawn alike: boxes";
+    }
 }
 
 // A repaint shows the faces of the Hand as it is now, on the window's button-face background.
