@@ -9,10 +9,20 @@
 # session already running it just runs the command. ctest uses it as the Windows
 # build's emulator ("scripts/wine-session.sh wine PROGRAM"); the test, play,
 # screenshot and benchmark commands run their stages through it.
+#
+# VELTRO_DPI (default 96) is the display scale the session runs at, Windows' LogPixels:
+# 120 is 125 %, 144 is 150 %, 192 is 200 %. A scale other than 96 has a prefix of its
+# own, build/wineprefix-DPI, so that sessions at two scales can follow each other
+# without rewriting one prefix; VELTRO_WINEPREFIX names another prefix instead.
 
 veltro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-export WINEPREFIX="${VELTRO_WINEPREFIX:-$veltro_root/build/wineprefix}"
+export VELTRO_DPI="${VELTRO_DPI:-96}"
+if [ "$VELTRO_DPI" = 96 ]; then
+    export WINEPREFIX="${VELTRO_WINEPREFIX:-$veltro_root/build/wineprefix}"
+else
+    export WINEPREFIX="${VELTRO_WINEPREFIX:-$veltro_root/build/wineprefix-$VELTRO_DPI}"
+fi
 # The same settings and prefix making as the installed game's launcher.
 source "$veltro_root/packaging/wine-prefix.sh"
 
@@ -46,6 +56,18 @@ veltro_prepare_prefix() {
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
+    veltro_set_dpi
+}
+
+# Gives the prefix the session's scale, where Windows keeps it, unless it has it already.
+veltro_set_dpi() {
+    local wanted
+    wanted="$(printf '"LogPixels"=dword:%08x' "$VELTRO_DPI")"
+    if ! awk -v wanted="$wanted" '/^\[/ { desktop = ($0 ~ /^\[Control Panel\\\\Desktop\]/) }
+                                  desktop && $0 == wanted { found = 1 } END { exit !found }' \
+            "$WINEPREFIX/user.reg" 2>/dev/null; then
+        wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$VELTRO_DPI" /f >/dev/null 2>&1
+    fi
 }
 
 veltro_wine_start() {
@@ -59,7 +81,7 @@ veltro_wine_start() {
     # Wine's background services inherit the output of the wine call that starts
     # them; started here on /dev/null they cannot hold a caller's pipe open.
     wine wineboot </dev/null >/dev/null 2>&1
-    export VELTRO_WINE_SESSION="$DISPLAY"
+    export VELTRO_WINE_SESSION="$DISPLAY" VELTRO_WINE_SESSION_DPI="$VELTRO_DPI"
 }
 
 veltro_wine_stop() {
@@ -74,12 +96,13 @@ veltro_wine_stop() {
         wait "$veltro_xvfb_pid" 2>/dev/null || true
         veltro_xvfb_pid=""
     fi
-    unset VELTRO_WINE_SESSION
+    unset VELTRO_WINE_SESSION VELTRO_WINE_SESSION_DPI
 }
 
-# Runs the command in the session, starting one for it unless one already runs.
+# Runs the command in the session, starting one for it unless one already runs at the
+# same scale: one asked for at another scale gets a session (screen, prefix) of its own.
 veltro_in_wine_session() {
-    if [ -n "${VELTRO_WINE_SESSION:-}" ]; then
+    if [ -n "${VELTRO_WINE_SESSION:-}" ] && [ "${VELTRO_WINE_SESSION_DPI:-}" = "$VELTRO_DPI" ]; then
         "$@"
         return
     fi
