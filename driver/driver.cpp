@@ -261,18 +261,30 @@ const std::vector<std::vector<std::uint32_t>>& Faces()
 
 }  // namespace
 
-Hand ShownHand(const Picture& client)
+int SystemDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+Hand ShownHand(const Picture& client, int dpi)
 {
     Hand shown = {0, 0, 0, 0};
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        const POINT at = CardFacePositions[i];
-        if (at.x + CardFaceSize > client.width || at.y + CardFaceSize > client.height)
+        const RECT square = CardSquare(i, dpi);
+        if (square.right > client.width || square.bottom > client.height)
             continue;
+        // Where face pixel n of a row or column shows: the middle of its share of the side.
+        const int side = square.right - square.left;
+        const auto shownAt = [side](int n) { return (2 * n + 1) * side / (2 * CardFaceSize); };
         for (std::size_t face = 0; face < Faces().size() && shown[i] == 0; ++face) {
             bool same = true;
             for (int y = 0; same && y < CardFaceSize; ++y)
                 for (int x = 0; same && x < CardFaceSize; ++x)
-                    same = client.At(at.x + x, at.y + y) == Faces()[face][static_cast<size_t>(y * CardFaceSize + x)];
+                    same = client.At(square.left + shownAt(x), square.top + shownAt(y)) ==
+                           Faces()[face][static_cast<size_t>(y * CardFaceSize + x)];
             shown[i] = same ? static_cast<std::int32_t>(face) + 1 : 0;
         }
     }

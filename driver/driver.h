@@ -68,10 +68,15 @@ Picture CaptureClient(HWND window);
 // A COLORREF as the 0x00RRGGBB of a Picture.
 std::uint32_t PixelOf(COLORREF colour);
 
-// The hand whose faces a picture of the main window's client area shows, read
-// against the card faces of the calling program's own resources: each square's
-// value, or 0 where it shows no face.
-Hand ShownHand(const Picture& client);
+// The DPI the system lays the program's windows out at, as the screen's device
+// context reports it to this (system-aware) program.
+int SystemDpi();
+
+// The hand whose faces a picture of the main window's client area shows, with the
+// squares at the DPI, read against the card faces of the calling program's own
+// resources: each square's value, or 0 where it shows no face. Each face pixel is
+// read at the centre of the square's pixels it is stretched over.
+Hand ShownHand(const Picture& client, int dpi);
 
 // Presses "自定义牌面" in the main window, types the texts into the four fields,
 // each entered as a click would, and presses OK; answers whether the dialog ran.

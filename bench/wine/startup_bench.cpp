@@ -14,14 +14,15 @@ namespace {
 // Whether all four squares of the window's client area, as the screen shows them, hold a face.
 bool ShowsFaces(HWND game)
 {
-    const int span = CardFacePositions[3].x + CardFaceSize;
+    const int dpi = SystemDpi();
+    const int span = CardSquare(3, dpi).right;
     POINT origin = {0, 0};
     if (!ClientToScreen(game, &origin))
         return false;
     HDC screen = GetDC(nullptr);
     const Picture shown = CopyPixels(screen, origin.x, origin.y, span, span);
     ReleaseDC(nullptr, screen);
-    for (std::int32_t value : ShownHand(shown))
+    for (std::int32_t value : ShownHand(shown, dpi))
         if (!HasCardFace(value))
             return false;
     return true;

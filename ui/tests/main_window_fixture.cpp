@@ -56,5 +56,5 @@ void MainWindowTest::DealCustomHand(const Hand& hand)
 Hand MainWindowTest::Shown() const
 {
     UpdateWindow(window);  // what is due to be painted, as the message loop would
-    return ShownHand(CaptureClient(window));
+    return ShownHand(CaptureClient(window), SystemDpi());
 }

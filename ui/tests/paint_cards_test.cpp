@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/paint_cards.h"
 #include "ui/program.h"
@@ -12,7 +17,6 @@
 namespace {
 
 const COLORREF Blank = RGB(255, 0, 255);
-const int ClientSize = 220;
 
 // The colour a value's face shows at (x, y), read from its bitmap resource (8 bits a
 // pixel, bottom-up, after a 40-byte header and 256 colours); a value without a face
@@ -29,59 +33,117 @@ std::uint32_t FacePixel(std::int32_t value, int x, int y)
     return static_cast<std::uint32_t>(entry[2] << 16 | entry[1] << 8 | entry[0]);
 }
 
+// The face pixels, first and last, that a pixel at offset d of a square's side
+// overlaps once the face's 80 are stretched over the side: one alone at 96 DPI.
+std::pair<int, int> FacePixelsUnder(int d, int side)
+{
+    return {d * CardFaceSize / side, ((d + 1) * CardFaceSize + side - 1) / side - 1};
+}
+
 class PaintCardsTest : public testing::Test {
 protected:
     void SetUp() override
     {
         WNDCLASSA windowClass = {};
+        windowClass.style = CS_OWNDC;  // so that what a paint leaves set in the window's DC stays to be seen
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.hInstance = programInstance;
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
         windowClass.lpszClassName = "VeltroPaintTest";
         RegisterClassA(&windowClass);
-        window = CreateWindowExA(0, "VeltroPaintTest", "", WS_POPUP | WS_VISIBLE, 0, 0, ClientSize, ClientSize,
+        window = CreateWindowExA(0, "VeltroPaintTest", "", WS_POPUP | WS_VISIBLE, 0, 0, clientSize, clientSize,
                                  nullptr, nullptr, programInstance, nullptr);
         ASSERT_NE(nullptr, window);
         UpdateWindow(window);
         HDC dc = GetDC(window);
         HBRUSH brush = CreateSolidBrush(Blank);
-        const RECT all = {0, 0, ClientSize, ClientSize};
+        const RECT all = {0, 0, clientSize, clientSize};
         FillRect(dc, &all, brush);
         DeleteObject(brush);
         ReleaseDC(window, dc);
     }
     void TearDown() override { DestroyWindow(window); }
 
-    // Pixels of the client area that differ from the hand's faces in their squares on blank.
-    int Mismatches(const Hand& hand) const
+    // The pixels of the client area that differ from the hand's faces in their squares
+    // at the system's DPI on blank, counted, and the first of them described. A
+    // stretched face may show either face pixel where one screen pixel overlaps two.
+    std::pair<int, std::string> Mismatches(const Hand& hand) const
     {
         const Picture screen = CaptureClient(window);
         int mismatches = 0;
-        for (int y = 0; y < ClientSize; ++y)
-            for (int x = 0; x < ClientSize; ++x) {
-                std::uint32_t expected = PixelOf(Blank);
+        std::string first;
+        for (int y = 0; y < clientSize; ++y)
+            for (int x = 0; x < clientSize; ++x) {
+                std::vector<std::uint32_t> expected = {PixelOf(Blank)};
                 for (std::size_t i = 0; i < 4; ++i) {
-                    const int dx = x - CardFacePositions[i].x, dy = y - CardFacePositions[i].y;
-                    if (dx >= 0 && dx < 80 && dy >= 0 && dy < 80)
-                        expected = FacePixel(hand[i], dx, dy);
+                    const RECT square = CardSquare(i, dpi);
+                    if (x < square.left || x >= square.right || y < square.top || y >= square.bottom)
+                        continue;
+                    const int side = square.right - square.left;
+                    const auto [left, right] = FacePixelsUnder(x - square.left, side);
+                    const auto [top, bottom] = FacePixelsUnder(y - square.top, side);
+                    expected.clear();
+                    for (int faceY = top; faceY <= bottom; ++faceY)
+                        for (int faceX = left; faceX <= right; ++faceX)
+                            expected.push_back(FacePixel(hand[i], faceX, faceY));
                 }
-                mismatches += screen.At(x, y) != expected ? 1 : 0;
+                if (std::find(expected.begin(), expected.end(), screen.At(x, y)) != expected.end())
+                    continue;
+                if (mismatches++ == 0) {
+                    char described[96];
+                    std::snprintf(described, sizeof described, "(%d, %d) shows %06x, where %06x was expected", x, y,
+                                  screen.At(x, y), expected.front());
+                    first = described;
+                }
             }
-        return mismatches;
+        return {mismatches, first};
     }
 
+    const int dpi = SystemDpi();
+    const int clientSize = MulDiv(220, dpi, 96);
     HWND window = nullptr;
 };
 
+// The squares by index, as (left, top, side), at the scales Windows offers up to 200 %.
+TEST(CardSquare, IsTheFacesOwnSizeAt96AndScalesWithTheDpi)
+{
+    const struct {
+        int dpi;
+        int squares[4][3];
+    } cases[] = {
+        {96, {{13, 13, 80}, {113, 13, 80}, {13, 113, 80}, {113, 113, 80}}},
+        {120, {{16, 16, 100}, {141, 16, 100}, {16, 141, 100}, {141, 141, 100}}},
+        {144, {{20, 20, 120}, {170, 20, 120}, {20, 170, 120}, {170, 170, 120}}},
+        {192, {{26, 26, 160}, {226, 26, 160}, {26, 226, 160}, {226, 226, 160}}},
+    };
+    for (const auto& c : cases)
+        for (std::size_t i = 0; i < 4; ++i) {
+            const RECT square = CardSquare(i, c.dpi);
+            const int* want = c.squares[i];
+            EXPECT_TRUE(square.left == want[0] && square.top == want[1] && square.right - square.left == want[2] &&
+                        square.bottom - square.top == want[2])
+                << "square " << i << " at " << c.dpi << " DPI: (" << square.left << ", " << square.top << ") "
+                << square.right - square.left << "x" << square.bottom - square.top << ", where (" << want[0] << ", "
+                << want[1] << ") " << want[2] << "x" << want[2] << " was expected";
+        }
+}
+
 // Each hand is painted over the one before. A value without a face blanks its square:
 // The face id of 65537 would be that of the ace once cut to the 16 bits of a resource id.
+// The window's DC keeps the stretch mode it had.
 TEST_F(PaintCardsTest, ShowsEachFaceInItsSquareAndNothingElse)
 {
+    HDC dc = GetDC(window);
+    SetStretchBltMode(dc, HALFTONE);
     const Hand hands[] = {{1, 5, 10, 13}, {2, 3, 4, 9}, {0, 65537, 7, 14}};
     for (const Hand& hand : hands) {
         PaintCards(window, hand);
-        EXPECT_EQ(0, Mismatches(hand)) << hand[0] << " " << hand[1] << " " << hand[2] << " " << hand[3];
+        const auto [mismatches, first] = Mismatches(hand);
+        EXPECT_EQ(0, mismatches) << "pixels unlike the faces of " << testing::PrintToString(hand) << " at " << dpi
+                                 << " DPI; the first at " << first;
     }
+    EXPECT_EQ(HALFTONE, GetStretchBltMode(dc)) << "the stretch mode the window's DC had before the paint";
+    ReleaseDC(window, dc);
 }
 
 TEST(GdiObjectCount, SeesObjectsMadeAndFreed)
@@ -102,7 +164,7 @@ TEST_F(PaintCardsTest, KeepsTheGdiObjectCountOverThousandsOfRepaints)
     const int before = CountGdiObjects();
     for (int paint = 0; paint < 3000; ++paint)
         PaintCards(window, Hand{1, 5, 10, 13});
-    EXPECT_EQ(0, Mismatches(Hand{1, 5, 10, 13})) << "the last paint still shows the faces";
+    EXPECT_EQ(0, Mismatches(Hand{1, 5, 10, 13}).first) << "the last paint still shows the faces";
     if (before < 0 && GdiCountMayBeUnreadable)
         GTEST_SKIP() << "no GDI handle table in a 32-bit process under Wine";
     ASSERT_LT(0, before) << "no GDI handle table found";
