@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the main window and the dialogs in the project's Wine session and writes
-# them, with a sheet of the thirteen card faces, to docs/screenshots/*.png.
+# Renders the main window and the dialogs in the project's Wine session at 100 %
+# (96 DPI), and the main window again at 200 % (192 DPI, main-window-200.png), and
+# writes them, with a sheet of the thirteen card faces, to docs/screenshots/*.png.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root="$(pwd)"
@@ -10,8 +11,10 @@ cmake --build --preset windows --target veltro-screens
 
 pictures="$root/build/screenshots"
 rm -rf "$pictures"
-mkdir -p "$pictures" docs/screenshots
-(cd "$pictures" && "$root/scripts/wine-session.sh" wine "$root/build/windows/bin/veltro-screens.exe")
+mkdir -p "$pictures/200" docs/screenshots
+(cd "$pictures" && VELTRO_DPI=96 "$root/scripts/wine-session.sh" wine "$root/build/windows/bin/veltro-screens.exe")
+(cd "$pictures/200" && VELTRO_DPI=192 "$root/scripts/wine-session.sh" wine "$root/build/windows/bin/veltro-screens.exe")
+mv "$pictures/200/main-window.ppm" "$pictures/main-window-200.ppm"
 
 for picture in "$pictures"/*.ppm; do
     # No time chunks: the same commit renders the same files.
