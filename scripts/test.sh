@@ -2,8 +2,9 @@
 # Builds the native core, the Windows program with g++ (64 and 32 bits) and with
 # clang, and runs every test: the core's under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the window tests and the play-through under Wine for
-# the three builds; the soak; the packages and the installer; and a one-minute fuzz
-# run of answer judging. Every stage is a ctest run that leaves a JUnit file; the
+# the three builds, and those that read the cards and the layout again at 200 %;
+# the soak; the packages and the installer; and a one-minute fuzz run of answer
+# judging. Every stage is a ctest run that leaves a JUnit file; the
 # closing line, "veltro: N passed, M failed", is counted from those files, and a run
 # that failed with no failing test in its file counts one failure.
 set -uo pipefail
@@ -42,6 +43,8 @@ fuzz_pid=$!
 stage core "Core tests" ctest --preset native -j "$(nproc)"
 source scripts/wine-session.sh
 veltro_in_wine_session in_wine
+stage dpi192 "Window tests at 200 % (192 DPI) under Wine, in a prefix of that scale" \
+    env VELTRO_DPI=192 scripts/wine-session.sh ctest --preset windows-192
 stage packages "Packages: the zips, the installer round trip, the .deb and its launcher; the clang build's resources" \
     ctest --preset packages
 echo "== Fuzz: libFuzzer on answer judging for ${VELTRO_FUZZ_SECONDS:-60} s, beside the stages above"
