@@ -49,7 +49,7 @@ void PaintCards(HWND window, const Hand& hand)
     HDC memoryDC = CreateCompatibleDC(windowDC);
     for (size_t i = 0; i < hand.size(); ++i)
         PaintCardFace(window, windowDC, memoryDC, hand[i], CardSquare(i, dpi));
-    DeleteDC(memoryDC);
     SetStretchBltMode(windowDC, previousMode);
     ReleaseDC(window, windowDC);
+    DeleteDC(memoryDC);
 }
