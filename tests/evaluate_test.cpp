@@ -68,6 +68,7 @@ TEST(EvaluateAnswer, StopsWithoutReadingPastHostileSequences)
     } cases[] = {
         {{}, ""}, {{1}, "+#"}, {{1, 2}, "+"}, {{1, 2}, "((("}, {{1, 2, 3, 4}, "#***#"},  // "#" first
         {{1, 2}, "+x#"},  // an unknown character ranks below "$"
+        {{1, 2, 3}, "(#(+#"},  // the first "#" shifted: read on to the second, the steps would give 5
     };
     for (const auto& c : cases) {
         bool stopped = false;

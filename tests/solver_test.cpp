@@ -132,11 +132,12 @@ Exact Read(const std::string& text, std::size_t& at, std::vector<int>& values, i
     return value;
 }
 
-// Hands at the overflow bound too, where the sanitised build stops on an overflow.
+// Hands at the overflow bound too, where the sanitised build stops on an overflow,
+// and one with a 0, where a division by zero must leave 1/0*1+24 without a value.
 TEST(ExactSearch, FindsTextsOfTheHandThatReadAsExactly24AndReportsEveryDisagreement)
 {
     std::vector<Hand> hands = AllHands();
-    hands.insert(hands.end(), {Hand{-99, 1, 24, 99}, Hand{-98, -96, 97, 99}});
+    hands.insert(hands.end(), {Hand{-99, 1, 24, 99}, Hand{-98, -96, 97, 99}, Hand{0, 1, 1, 24}});
     for (const Hand& hand : hands) {
         Texts single = SolveHand(hand), exact = SolveHand(hand, true);
         for (const std::string& text : exact) {
