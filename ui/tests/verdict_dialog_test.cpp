@@ -61,4 +61,34 @@ TEST(VerdictDialog, EndsWithOneOnThe101stTickWithTheBarAt100)
     EXPECT_EQ(positions, run.barAfterTicks);
 }
 
+UINT_PTR WINAPI FailingSetTimer(HWND, UINT_PTR, UINT, TIMERPROC)
+{
+    return 0;
+}
+
+// Without its timer nothing would ever end the dialog: it waits, its bar full, for
+// the player's Enter, Esc or Alt+F4, and ends as after its last tick.
+TEST(VerdictDialog, WithoutItsTimerShowsTheBarFullAndEndsByThePlayersKey)
+{
+    const struct {
+        const char* key;
+        UINT message;
+        WPARAM wParam;
+    } keys[] = {{"Enter", WM_COMMAND, IDOK}, {"Esc", WM_COMMAND, IDCANCEL}, {"Alt+F4", WM_SYSCOMMAND, SC_CLOSE}};
+    verdictSetTimer = FailingSetTimer;
+    for (const auto& k : keys) {
+        INT_PTR result = 0;
+        LRESULT bar = -1;
+        const bool ended = WhileModal([&] { result = ShowVerdict(nullptr, VerdictText{"祝贺你", "开始下一局..."}); },
+                                      [&](HWND dialog) {
+                                          bar = SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0);
+                                          SendMessageA(dialog, k.message, k.wParam, 0);
+                                      });
+        EXPECT_TRUE(ended) << k.key << " did not end the dialog";
+        EXPECT_EQ(1, result) << k.key;
+        EXPECT_EQ(100, bar) << k.key;
+    }
+    verdictSetTimer = SetTimer;
+}
+
 }  // namespace
