@@ -142,6 +142,20 @@ TEST_F(MainWindowTest, DealShowsNewCardsEmptiesAnswerAndListAndRestartsTheClock)
     EXPECT_EQ("  0", Text(IDC_CLOCK));
 }
 
+// Each card is the millisecond clock's reading modulo 13, after sleeps of 0..13 ms:
+// two deals in a row come out the same about once in 15,000, three hardly ever.
+// A clock that always read the same would deal one hand every time.
+TEST_F(MainWindowTest, ThreeDealsInARowDoNotAllShowTheSameHand)
+{
+    std::vector<Hand> dealt;
+    for (int deal = 0; deal < 3; ++deal) {
+        Command(IDC_DEAL);
+        dealt.push_back(Shown());
+    }
+    EXPECT_NE(3, std::count(dealt.begin(), dealt.end(), dealt[0]))
+        << "three deals in a row all showed " << testing::PrintToString(dealt[0]);
+}
+
 TEST_F(MainWindowTest, SubmitShowsTheVerdictAndSelectsABadCharacter)
 {
     const struct {

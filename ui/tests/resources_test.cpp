@@ -1,5 +1,6 @@
 // Reads the resources back out of the built program, as Windows' loader will see
-// them: every type, name, language and size; and what the program imports.
+// them: every type, name, language and size; what the program imports; and how it
+// ends when its window cannot be made.
 
 #include <windows.h>
 
@@ -9,6 +10,9 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
+
+#include "ui/res/resource.h"
 
 namespace {
 
@@ -88,6 +92,46 @@ TEST(VeltroExe, IsAGuiProgramForItsMachineThatNeedsOnlyWindowsOwnDlls)
     }
     EXPECT_EQ((std::set<std::string>{"COMCTL32.DLL", "GDI32.DLL", "KERNEL32.DLL", "MSVCRT.DLL", "USER32.DLL"}), imported);
     FreeLibrary(module);
+}
+
+// A copy of the program whose window's template names a class no one registers, so
+// that CreateDialog fails: it must end, and say it failed, rather than wait for a
+// window that never comes. (Wine's resource update cannot delete the template: it
+// puts the old one back.)
+TEST(VeltroExe, EndsWithStatus1WhenItsWindowCannotBeMade)
+{
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string copy = folder + std::string("veltro-no-window-") + std::to_string(GetCurrentProcessId()) + ".exe";
+    ASSERT_TRUE(CopyFileA(ExePath().c_str(), copy.c_str(), FALSE)) << copy;
+    // DLGTEMPLATE: style, extended style, no controls, x, y, cx, cy, no menu, then the class.
+    std::vector<WORD> unmakeable = {LOWORD(WS_POPUP), HIWORD(WS_POPUP), 0, 0, 0, 0, 0, 0, 0, 0};
+    for (wchar_t c : L"unregistered")  // with its terminator
+        unmakeable.push_back(static_cast<WORD>(c));
+    unmakeable.push_back(0);  // no title
+    std::string name = MAIN_WINDOW_CLASS;
+    CharUpperA(name.data());  // as resource names are stored
+    HANDLE update = BeginUpdateResourceA(copy.c_str(), FALSE);
+    ASSERT_TRUE(update &&
+                UpdateResourceA(update, RT_DIALOG, name.c_str(), 2052, unmakeable.data(),
+                                static_cast<DWORD>(unmakeable.size() * sizeof(WORD))) &&
+                EndUpdateResourceA(update, FALSE)) << "the template not replaced in " << copy;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::string commandLine = "\"" + copy + "\"";
+    ASSERT_TRUE(
+        CreateProcessA(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    const bool ended = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
+    if (!ended)
+        TerminateProcess(process.hProcess, 259);
+    DWORD status = 259;
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    DeleteFileA(copy.c_str());
+    EXPECT_TRUE(ended) << "still running 20 s after its window failed";
+    EXPECT_EQ(1u, status) << "the exit status of a program whose window could not be made";
 }
 
 }  // namespace
