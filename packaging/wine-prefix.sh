@@ -10,15 +10,114 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # Debian keeps Wine's own fonts (fonts-wine) where a new prefix does not look: without
 # Marlett the caption buttons and scroll arrows show letters, the close button an "r".
 veltro_wine_fonts=/usr/share/wine/fonts
+# Wine updates a prefix whenever this file's time differs from the prefix's .update-timestamp.
+veltro_wine_inf=/usr/share/wine/wine.inf
 
-# Makes the prefix on first use, saying so (it takes a while), and gives it the fonts
-# and Wine's own window frames.
+# Makes the prefix on first use, or mends it, saying so (it takes a while); gives it the
+# fonts and Wine's own window frames. One start at a time makes or mends; another waits.
 veltro_make_prefix() {
-    if [ ! -f "$WINEPREFIX/system.reg" ]; then
-        echo "Making the Wine prefix $WINEPREFIX (first start only, 10 to 20 seconds)" >&2
-        mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
+    if ! veltro_prefix_ready; then
+        mkdir -p "$(dirname "$WINEPREFIX")"
+        # Closed (9>&-) to every Wine process started while held: a wineserver that
+        # inherited it would hold the lock as long as it runs.
+        exec 9>"$WINEPREFIX.lock"
+        if ! flock -n 9; then
+            echo "Waiting for another start to finish the Wine prefix $WINEPREFIX" >&2
+            flock 9
+        fi
+        if veltro_prefix_ready; then :
+        elif [ -f "$WINEPREFIX/.veltro-lean" ]; then veltro_update_prefix
+        else veltro_new_prefix
+        fi
+        exec 9>&-
     fi
+    veltro_settings
+}
+
+# Made to its end, leaned at the update Wine recorded last, and one Wine would not update now.
+veltro_prefix_ready() {
+    cmp -s "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-lean" || return 1
+    # Wine writes the stamp with a Windows line end.
+    veltro_stamp=$(tr -d '\r' <"$WINEPREFIX/.veltro-lean")
+    [ "$veltro_stamp" = disable ] || [ ! -f "$veltro_wine_inf" ] ||
+        [ "$veltro_stamp" = "$(stat -c %Y "$veltro_wine_inf")" ]
+}
+
+# Made aside and moved into place whole: a start stopped half way leaves no prefix that
+# looks made, and the next one begins again (what the stopped one left running there
+# ended). A prefix without the mark of a finished one (an earlier launcher's, perhaps
+# stopped with Wine's files half written, which Wine's own update cannot mend) is
+# replaced: the game keeps nothing in it.
+veltro_new_prefix() {
+    echo "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" >&2
+    veltro_home=$WINEPREFIX
+    WINEPREFIX=$veltro_home.new
+    if [ -d "$WINEPREFIX" ]; then wineserver -k 9>&- 2>/dev/null || true; fi
+    rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 9>&-
+    veltro_settings
+    veltro_lean_prefix
+    # Its processes ended and its registry saved before the folder moves under them.
+    wineserver -k 9>&- 2>/dev/null || true
+    WINEPREFIX=$veltro_home
+    rm -rf "$WINEPREFIX"
+    mv "$WINEPREFIX.new" "$WINEPREFIX"
+}
+
+# A finished prefix that Wine has changed, or would update now: Wine's own update writes
+# its files anew, then they are leaned again. Stopped, it leaves no mark: made anew next.
+veltro_update_prefix() {
+    echo "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" >&2
+    rm -f "$WINEPREFIX/.veltro-lean"
+    wineboot -u >/dev/null 2>&1 9>&-
+    veltro_settings
+    veltro_lean_prefix
+}
+
+# Wine writes into the prefix a copy of each of its DLLs and programs, 700 MB (1.3 GB
+# with wine32), yet loads its own. Each copy that is byte for byte one of Wine's becomes
+# the placeholder Wine itself knows: the copy's headers marked "Wine placeholder DLL",
+# for which Wine loads the file from its own folder. No link to Wine's files: what Wine
+# later writes into the prefix (wineboot -u, a program) lands in the prefix's own files.
+# Each file is replaced whole (renamed over), so a stopped lean leaves copies or
+# placeholders, never half of one. Symbolic links are neither followed nor replaced.
+veltro_lean_prefix() {
+    # A 32-bit prefix has no "Program Files (x86)"; not a failure, under pipefail either.
+    { find "$WINEPREFIX/drive_c/windows" "$WINEPREFIX/drive_c/Program Files" \
+        "$WINEPREFIX/drive_c/Program Files (x86)" -type f 2>/dev/null || true; } | perl -e '
+        my %wine;
+        for my $dir (glob("/usr/lib/*/wine/*-windows /usr/lib/wine/*-windows")) {
+            opendir(my $dh, $dir) or next;
+            for (readdir $dh) { push @{$wine{lc $_}}, "$dir/$_" if -f "$dir/$_" }
+        }
+        sub slurp { open(my $fh, "<:raw", $_[0]) or return ""; local $/; my $d = <$fh>; defined $d ? $d : "" }
+        while (my $file = <STDIN>) {
+            chomp $file;
+            next if -l $file or not -f $file;
+            my $size = -s _;
+            my ($name) = $file =~ m{([^/]+)$};
+            my @twins = grep { -s $_ == $size } @{$wine{lc $name} || []} or next;
+            my $d = slurp($file);
+            next unless substr($d, 0x40, 16) eq "Wine builtin DLL" and grep { slurp($_) eq $d } @twins;
+            my $pe = unpack("V", substr($d, 0x3c, 4));
+            next unless $pe >= 0x60 and substr($d, $pe, 4) eq "PE\0\0";
+            my $opt = $pe + 24;
+            my $dirs = $opt + (unpack("v", substr($d, $opt, 2)) == 0x20b ? 112 : 96);
+            my $count = unpack("V", substr($d, $dirs - 4, 4));
+            my $head = substr($d, 0, unpack("V", substr($d, $opt + 60, 4)));
+            # No sections and no data directories: nothing of the copy but what names it.
+            substr($head, $dirs, 8 * $count) = "\0" x (8 * $count);
+            substr($head, $pe + 6, 2) = pack("v", 0);
+            substr($head, 0x40, 21) = "Wine placeholder DLL\0";
+            open(my $out, ">:raw", "$file.veltro") or die "$file.veltro: $!\n";
+            print $out $head;
+            close($out) or die "$file.veltro: $!\n";
+            rename("$file.veltro", $file) or die "$file: $!\n";
+        }'
+    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-lean"
+}
+
+veltro_settings() {
     if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
         mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
         cp "$veltro_wine_fonts"/* "$WINEPREFIX/drive_c/windows/Fonts/"
@@ -26,13 +125,13 @@ veltro_make_prefix() {
     # A desktop's window manager would draw the frame, and its icon and Alt+Space
     # would open the manager's menu, not the game's system menu with Help and About.
     if ! grep -q '^"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 9>&-
     fi
     # In the program's code page Wine draws dialogs and menus in SimSun, as Chinese
     # Windows does. SimSun is Microsoft's: the CJK font the package depends on stands
     # in for it, or the system menu's Chinese items come out as boxes.
     if ! grep -q '^"SimSun"=' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /t REG_MULTI_SZ \
-            /d 'WenQuanYi Micro Hei\0WenQuanYi Zen Hei\0Noto Sans CJK SC' /f >/dev/null 2>&1
+            /d 'WenQuanYi Micro Hei\0WenQuanYi Zen Hei\0Noto Sans CJK SC' /f >/dev/null 2>&1 9>&-
     fi
 }

@@ -4,8 +4,10 @@
 # on a private screen; "installer" runs the installer silently in a scratch 64-bit and
 # a scratch 32-bit Wine prefix, plays the game it installed and uninstalls it again;
 # "clang" compares the resources of the clang build (clang, lld, llvm-rc; its window
-# tests are ctest's) with the g++ build's; "twice" builds HEAD in two fresh folders
-# and compares the bytes. Default: packages installer clang.
+# tests are ctest's) with the g++ build's; "prefix" starts the .deb's launcher afresh,
+# stopped half way, twice at once, in an unfinished prefix and after a change of Wine,
+# and checks the prefix it makes and Wine's installed files; "twice" builds HEAD in two
+# fresh folders and compares the bytes. Default: packages prefix installer clang.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scratch="$PWD/build/package-test" passed=0 failed=0 wm=""
@@ -50,7 +52,7 @@ packages_stage() {
     # Polled: a window that Wine destroys during the search makes xdotool fail.
     window=$(timeout 180 sh -c 'until xdotool search --name "^Veltro\$" 2>/dev/null; do sleep 0.2; done' | head -n 1)
     check "the launcher's window" shown "${window:+shown}"
-    check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, 10 to 20 seconds)" "$(head -n 1 "$scratch/launcher.log")"
+    check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(head -n 1 "$scratch/launcher.log")"
     # A click on the icon in the title bar, then H: the real X input of a player,
     # once the game is up.
     check "the game is up" 0 "$(wine build/windows/bin/veltro-play-through.exe ready >&2; echo $?)"
@@ -66,6 +68,99 @@ packages_stage() {
         --gtest_filter='WineFonts.*:MainWindowTest.ShowsItsTextsInChinese'
     play_in "$root/usr/lib/veltro" build/windows/bin/veltro-play-through.exe
     kill "$wm" && wm=""
+    veltro_wine_stop
+}
+
+# Wine's installed files, each with its size and change time, which any write changes,
+# even one of the same bytes; and their checksums.
+wine_files() { find /usr/lib/*/wine /usr/lib/wine /usr/share/wine -type f -printf '%p %s %C@\n' 2>/dev/null | sort; }
+wine_sums() { find /usr/lib/*/wine /usr/lib/wine /usr/share/wine -type f -print0 2>/dev/null | sort -z | xargs -0 sha256sum; }
+until_true() {  # SECONDS TEST...: polls TEST until it holds, for at most SECONDS
+    local end=$((SECONDS + $1)) && shift
+    until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.05; done
+}
+windows() { xdotool search --name '^Veltro$' 2>/dev/null | wc -l; }
+shown() { [ "$(windows)" -ge "$1" ]; }
+fewer() { [ "$(windows)" -lt "$1" ]; }
+since() { local t=$(( (${EPOCHREALTIME/./} - ${started/./}) / 100000 )) && echo "$((t / 10)).$((t % 10))"; }
+launch() {  # LOG: the packaged launcher started as a player does, in a process group of its own
+    rm -f "$1"
+    setsid env -u XDG_DATA_HOME LANG=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$1" 2>&1 &
+    game=$! started=$EPOCHREALTIME
+}
+stop_at() {  # WHAT FILE: stops the launcher with all it started once FILE exists
+    check "$1: reached" yes "$(until_true 120 test -e "$2" && echo yes)"
+    { kill -KILL -- -"$game" && wait "$game"; } 2>/dev/null || true
+}
+closed() {  # WHAT: the game, up in its window, closed by its 关闭; the launcher ends with 0
+    local status=0
+    check "$1: the window within 3 minutes" shown "$(until_true 180 shown 1 && echo shown)"
+    echo "package-test: $1: the window after $(since) s"
+    check "$1: the game is up" 0 "$(wine build/windows/bin/veltro-play-through.exe ready >&2; echo $?)"
+    wine build/windows/bin/veltro-play-through.exe close >&2 || true
+    wait "$game" || status=$?
+    check "$1: the launcher's exit status" 0 $status
+}
+lean() {  # WHAT: a prefix with none of Wine's files copied in or linked to, and Wine's files untouched
+    check "$1: the prefix's size under 64 MB (Wine's DLLs not copied)" yes "$(du -sm "$WINEPREFIX" | awk '{print ($1 < 64) ? "yes" : $1 " MB"}')"
+    check "$1: links from the prefix into Wine's files" "" "$(find "$WINEPREFIX" -type l -exec realpath -m {} + | grep -E '^/usr/(lib|share)/(.*/)?wine/' || true)"
+    check "$1: nothing beside the prefix but its lock" "wine wine.lock" "$(ls -A "$(dirname "$WINEPREFIX")" | xargs)"
+    check "$1: Wine's installed files unwritten" "" "$(wine_files | diff - "$scratch/wine-files" || true)"
+}
+
+# The prefix the packaged launcher makes: lean, never writing outside it (as root too),
+# mended after a stopped start and after Wine changed, made once by two starts at once.
+prefix_stage() {
+    # The launcher as the .deb of the sources at hand ships it.
+    cmake --preset windows >/dev/null && cmake --build --preset package >/dev/null
+    local v && v=$(version build/windows)
+    local deb=build/windows/packages/veltro_${v}_amd64.deb root="$scratch/prefix-root" home="$scratch/prefix-home" game started status
+    rm -rf "$root" "$home" && mkdir -p "$home" && dpkg-deb -x "$deb" "$root"
+    wine_files >"$scratch/wine-files" && wine_sums >"$scratch/wine-sums"
+    source scripts/wine-session.sh
+    export WINEPREFIX="$home/.local/share/veltro/wine"
+    trap 'wineserver -k 2>/dev/null || true; veltro_wine_stop' EXIT
+    veltro_start_xvfb
+
+    launch "$scratch/prefix-1.log" && stop_at "first start stopped while Wine writes the prefix" "$WINEPREFIX.new/drive_c/windows/system32/kernel32.dll"
+    launch "$scratch/prefix-2.log" && stop_at "first start stopped in the settings" "$WINEPREFIX.new/drive_c/windows/Fonts/marlett.ttf"
+    # The second once the first holds the lock, which it says.
+    launch "$scratch/prefix-3.log" && local first=$game from=$started
+    until_true 60 test -s "$scratch/prefix-3.log" || true
+    launch "$scratch/prefix-4.log"
+    check "the first start's words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(cat "$scratch/prefix-3.log")"
+    check "the second start's words, at once" "Waiting for another start to finish the Wine prefix $WINEPREFIX" "$(until_true 10 test -s "$scratch/prefix-4.log"; cat "$scratch/prefix-4.log")"
+    check "two starts at once: two windows" shown "$(until_true 180 shown 2 && echo shown)"
+    echo "package-test: first start: the windows after $(started=$from && since) s"
+    wine build/windows/bin/veltro-play-through.exe close >&2 && until_true 30 fewer 2 || true
+    wine build/windows/bin/veltro-play-through.exe close >&2 || true
+    status=0 && wait "$first" || status=$?
+    check "the first start's exit status" 0 $status
+    status=0 && wait "$game" || status=$?
+    check "the waiting start's exit status" 0 $status
+    lean "first start"
+
+    launch "$scratch/prefix-5.log" && closed "second start"
+    check "the second start's words" "" "$(cat "$scratch/prefix-5.log")"
+    lean "second start"
+
+    # As an earlier launcher left a prefix it was stopped in: some of Wine's files unwritten
+    # (which Wine's own update cannot mend), no settings.
+    rm -f "$WINEPREFIX/.veltro-lean" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" \
+        "$WINEPREFIX"/drive_c/windows/system32/{user32,gdi32,comctl32}.dll
+    launch "$scratch/prefix-6.log" && closed "start in an unfinished prefix"
+    check "its words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(cat "$scratch/prefix-6.log")"
+    lean "start in an unfinished prefix"
+
+    # As after an upgrade of Wine: the prefix updated and leaned at another wine.inf than the installed one.
+    printf '1600000000\r\n' | tee "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-lean" >/dev/null
+    launch "$scratch/prefix-7.log" && closed "start after an upgrade of Wine"
+    check "its words" "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" "$(cat "$scratch/prefix-7.log")"
+    check "the prefix's update stamp, Wine's wine.inf's time" "$(stat -c %Y /usr/share/wine/wine.inf)" "$(tr -d '\r\n' <"$WINEPREFIX/.update-timestamp")"
+    play_in "$root/usr/lib/veltro" build/windows/bin/veltro-play-through.exe
+    wineserver -w
+    lean "start after an upgrade of Wine"
+    check "Wine's installed files' checksums" "" "$(wine_sums | diff - "$scratch/wine-sums" || true)"
     veltro_wine_stop
 }
 
@@ -121,6 +216,6 @@ twice_stage() {
 }
 
 mkdir -p "$scratch"
-for stage in ${*:-packages installer clang}; do "${stage}_stage"; done
+for stage in ${*:-packages prefix installer clang}; do "${stage}_stage"; done
 echo "package-test: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -45,14 +45,9 @@ veltro_start_xvfb() {
     export DISPLAY=":$display"
 }
 
-# Makes the prefix with Wine's fonts on first use; without a window manager,
-# Managed=N spares every hidden or destroyed top-level window a two-second wait.
+# Settings of the session's own, in the prefix veltro_make_prefix made; without a window
+# manager, Managed=N spares every hidden or destroyed top-level window a two-second wait.
 veltro_prepare_prefix() {
-    veltro_make_prefix
-    # A prefix made before Wine's 32-bit side was installed runs no 32-bit program until updated.
-    if [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
-        wineboot -u >/dev/null 2>&1
-    fi
     if ! grep -q '^"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     fi
@@ -74,7 +69,10 @@ veltro_wine_start() {
     export LANG=C.UTF-8
     unset LC_ALL LC_CTYPE LC_MESSAGES LANGUAGE
     veltro_start_xvfb || return 1
-    mkdir -p "$WINEPREFIX"
+    # Made (moved into place whole) before the session's server starts on the folder; one
+    # made before Wine's 32-bit side was installed runs no 32-bit program: made anew.
+    [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] || rm -f "$WINEPREFIX/.veltro-lean"
+    veltro_make_prefix
     wineserver -f -p &
     veltro_wineserver_pid=$!
     veltro_prepare_prefix
