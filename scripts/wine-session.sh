@@ -13,7 +13,8 @@
 # VELTRO_DPI (default 96) is the display scale the session runs at, Windows' LogPixels:
 # 120 is 125 %, 144 is 150 %, 192 is 200 %. A scale other than 96 has a prefix of its
 # own, build/wineprefix-DPI, so that sessions at two scales can follow each other
-# without rewriting one prefix; VELTRO_WINEPREFIX names another prefix instead.
+# without rewriting one prefix; VELTRO_WINEPREFIX names another prefix instead, one
+# for Veltro alone: a prefix these scripts did not make is deleted and made anew.
 
 veltro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
