@@ -14,64 +14,71 @@ veltro_wine_fonts=/usr/share/wine/fonts
 veltro_wine_inf=/usr/share/wine/wine.inf
 
 # Makes the prefix on first use, or mends it, saying so (it takes a while); gives it the
-# fonts and Wine's own window frames. One start at a time makes or mends; another waits.
+# fonts and Wine's own window frames; then leans it. With "play", the caller starts the
+# game at once and leans after it (veltro_lean_prefix): leaning first would keep the
+# player waiting. One start at a time makes, mends or leans; the others wait. Games that
+# play hold the lock shared (fd 9, closed to every Wine process: a wineserver that
+# inherited it would hold the lock as long as it runs).
 veltro_make_prefix() {
-    if ! veltro_prefix_ready; then
-        mkdir -p "$(dirname "$WINEPREFIX")"
-        # Closed (9>&-) to every Wine process started while held: a wineserver that
-        # inherited it would hold the lock as long as it runs.
-        exec 9>"$WINEPREFIX.lock"
-        if ! flock -n 9; then
-            echo "Waiting for another start to finish the Wine prefix $WINEPREFIX" >&2
-            flock 9
-        fi
-        if veltro_prefix_ready; then :
-        elif [ -f "$WINEPREFIX/.veltro-lean" ]; then veltro_update_prefix
-        else veltro_new_prefix
-        fi
-        exec 9>&-
+    veltro_mode=-s
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    exec 9>"$WINEPREFIX.lock"
+    veltro_prefix_made || veltro_mode=-x
+    if ! flock -n $veltro_mode 9; then
+        echo "Waiting for another start to finish the Wine prefix $WINEPREFIX" >&2
+        flock $veltro_mode 9
     fi
+    if ! veltro_prefix_made; then
+        flock -x 9
+        if [ -f "$WINEPREFIX/.veltro-made" ]; then veltro_update_prefix; else veltro_new_prefix; fi
+    fi
+    flock -s 9
     veltro_settings
+    [ "${1:-}" = play ] || veltro_lean_prefix
 }
 
-# Made to its end, leaned at the update Wine recorded last, and one Wine would not update now.
-veltro_prefix_ready() {
-    cmp -s "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-lean" || return 1
+# Made to its end at the update Wine recorded last, and one Wine would not update now.
+veltro_prefix_made() {
+    cmp -s "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made" || return 1
     # Wine writes the stamp with a Windows line end.
-    veltro_stamp=$(tr -d '\r' <"$WINEPREFIX/.veltro-lean")
+    veltro_stamp=$(tr -d '\r' <"$WINEPREFIX/.veltro-made")
     [ "$veltro_stamp" = disable ] || [ ! -f "$veltro_wine_inf" ] ||
         [ "$veltro_stamp" = "$(stat -c %Y "$veltro_wine_inf")" ]
 }
 
-# Made aside and moved into place whole: a start stopped half way leaves no prefix that
-# looks made, and the next one begins again (what the stopped one left running there
-# ended). A prefix without the mark of a finished one (an earlier launcher's, perhaps
-# stopped with Wine's files half written, which Wine's own update cannot mend) is
-# replaced: the game keeps nothing in it.
+# Made in place; the mark of a made prefix comes last, so a start stopped half way
+# leaves none, and the next one begins again (what the stopped one left running there
+# ended first). A prefix without the mark (an earlier launcher's, perhaps stopped with
+# Wine's files half written, which Wine's own update cannot mend) is replaced: the game
+# keeps nothing in it.
 veltro_new_prefix() {
     echo "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" >&2
-    veltro_home=$WINEPREFIX
-    WINEPREFIX=$veltro_home.new
     if [ -d "$WINEPREFIX" ]; then wineserver -k 9>&- 2>/dev/null || true; fi
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 9>&-
     veltro_settings
-    veltro_lean_prefix
-    # Its processes ended and its registry saved before the folder moves under them.
-    wineserver -k 9>&- 2>/dev/null || true
-    WINEPREFIX=$veltro_home
-    rm -rf "$WINEPREFIX"
-    mv "$WINEPREFIX.new" "$WINEPREFIX"
+    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made"
 }
 
-# A finished prefix that Wine has changed, or would update now: Wine's own update writes
-# its files anew, then they are leaned again. Stopped, it leaves no mark: made anew next.
+# A made prefix that Wine has changed, or would update now: Wine's own update writes
+# its files anew, to be leaned again. Stopped, it leaves no mark: made anew next.
 veltro_update_prefix() {
     echo "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" >&2
-    rm -f "$WINEPREFIX/.veltro-lean"
+    rm -f "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean"
     wineboot -u >/dev/null 2>&1 9>&-
     veltro_settings
-    veltro_lean_prefix
+    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made"
+}
+
+# Leaned once after each making or update, when no Wine process runs in the prefix (a
+# process starting while its DLLs are replaced under it can fail), by the last game to
+# close; a lean stopped half way is taken up again after the next game. Ends the lock.
+veltro_lean_prefix() {
+    if ! cmp -s "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean" && flock -n -x 9 &&
+            timeout 30 wineserver -w 9>&-; then
+        veltro_lean_files && cp "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean"
+    fi
+    exec 9>&-
 }
 
 # Wine writes into the prefix a copy of each of its DLLs and programs, 700 MB (1.3 GB
@@ -81,10 +88,10 @@ veltro_update_prefix() {
 # later writes into the prefix (wineboot -u, a program) lands in the prefix's own files.
 # Each file is replaced whole (renamed over), so a stopped lean leaves copies or
 # placeholders, never half of one. Symbolic links are neither followed nor replaced.
-veltro_lean_prefix() {
+veltro_lean_files() {
     # A 32-bit prefix has no "Program Files (x86)"; not a failure, under pipefail either.
     { find "$WINEPREFIX/drive_c/windows" "$WINEPREFIX/drive_c/Program Files" \
-        "$WINEPREFIX/drive_c/Program Files (x86)" -type f 2>/dev/null || true; } | perl -e '
+        "$WINEPREFIX/drive_c/Program Files (x86)" -type f 2>/dev/null || true; } | LC_ALL=C sort | perl -e '
         my %wine;
         for my $dir (glob("/usr/lib/*/wine/*-windows /usr/lib/wine/*-windows")) {
             opendir(my $dh, $dir) or next;
@@ -93,6 +100,8 @@ veltro_lean_prefix() {
         sub slurp { open(my $fh, "<:raw", $_[0]) or return ""; local $/; my $d = <$fh>; defined $d ? $d : "" }
         while (my $file = <STDIN>) {
             chomp $file;
+            # What a lean stopped between writing and renaming left.
+            if ($file =~ /\.veltro$/) { unlink $file; next }
             next if -l $file or not -f $file;
             my $size = -s _;
             my ($name) = $file =~ m{([^/]+)$};
@@ -114,7 +123,6 @@ veltro_lean_prefix() {
             close($out) or die "$file.veltro: $!\n";
             rename("$file.veltro", $file) or die "$file: $!\n";
         }'
-    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-lean"
 }
 
 veltro_settings() {

@@ -70,9 +70,9 @@ veltro_wine_start() {
     export LANG=C.UTF-8
     unset LC_ALL LC_CTYPE LC_MESSAGES LANGUAGE
     veltro_start_xvfb || return 1
-    # Made (moved into place whole) before the session's server starts on the folder; one
-    # made before Wine's 32-bit side was installed runs no 32-bit program: made anew.
-    [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] || rm -f "$WINEPREFIX/.veltro-lean"
+    # Made and leaned before the session's server starts on the folder; one made before
+    # Wine's 32-bit side was installed runs no 32-bit program: made anew.
+    [ -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ] || rm -f "$WINEPREFIX/.veltro-made"
     veltro_make_prefix
     wineserver -f -p &
     veltro_wineserver_pid=$!
