@@ -1,7 +1,7 @@
-# Stage "prefix": the .deb's launcher started afresh, stopped half way, twice at once, in
-# an unfinished prefix and after a change of Wine: the prefix it makes is lean, mended after
-# a stopped start and after Wine changed, made once by two starts at once; nothing written
-# outside it (as root too).
+# Stage "prefix": the prefix the packaged launcher makes: lean, never writing outside it
+# (as root too), mended after a stopped start and after Wine changed, made once by two
+# starts at once. The .deb's launcher is started afresh, stopped half way, twice at once,
+# in an unfinished prefix and after a change of Wine, without a window manager.
 
 # Wine's installed files, each with its size and change time, which any write changes,
 # even one of the same bytes; and their checksums.
@@ -11,19 +11,20 @@ since() { local t=$(( (${EPOCHREALTIME/./} - ${started/./}) / 100000 )) && echo 
 launch() {  # LOG: the packaged launcher started as a player does, in a process group of its own
     rm -f "$1"
     setsid env -u XDG_DATA_HOME LANG=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$1" 2>&1 &
-    game=$! started=$EPOCHREALTIME log=$1
+    game=$! started=$EPOCHREALTIME
 }
 stop_at() {  # WHAT FILE: stops the launcher with all it started once FILE exists
     check "$1: reached" yes "$(until_true 120 test -e "$2" && echo yes)"
     { kill -KILL -- -"$game" && wait "$game"; } 2>/dev/null || true
 }
-closed() {  # WHAT WORDS: the game, up in its window, closed by its 关闭; the launcher said WORDS, ended with 0
+closed() {  # WHAT: the game, up in its window, closed by its 关闭; the launcher ends with 0
+    local status=0
     check "$1: the window within 3 minutes" shown "$(until_true 180 shown 1 && echo shown)"
     echo "package-test: $1: the window after $(since) s"
     play "$1: the game is up" ready
-    wine $through close >&2 || true
-    exits_0 "$1: the launcher's exit status" "$game"
-    check "$1: its words" "$2" "$(cat "$log")"
+    wine build/windows/bin/veltro-play-through.exe close >&2 || true
+    wait "$game" || status=$?
+    check "$1: the launcher's exit status" 0 $status
 }
 lean() {  # WHAT: a prefix with none of Wine's files copied in or linked to, and Wine's files untouched
     check "$1: the prefix's size under 64 MB (Wine's DLLs not copied)" yes "$(du -sm "$WINEPREFIX" | awk '{print ($1 < 64) ? "yes" : $1 " MB"}')"
@@ -33,10 +34,13 @@ lean() {  # WHAT: a prefix with none of Wine's files copied in or linked to, and
 }
 
 prefix_stage() {
-    local v deb root="$scratch/prefix-root" home="$scratch/prefix-home" game started log
-    unpack_deb "$root" "$home"
+    # The launcher as the .deb of the sources at hand ships it.
+    cmake --preset windows >/dev/null && cmake --build --preset package >/dev/null
+    local v && v=$(version build/windows)
+    local deb=build/windows/packages/veltro_${v}_amd64.deb root="$scratch/prefix-root" home="$scratch/prefix-home" game started status
+    rm -rf "$root" "$home" && mkdir -p "$home" && dpkg-deb -x "$deb" "$root"
     wine_files >"$scratch/wine-files" && wine_sums >"$scratch/wine-sums"
-    on_screen
+    on_screen && export WINEPREFIX="$home/.local/share/veltro/wine"
 
     launch "$scratch/prefix-1.log" && stop_at "first start stopped while Wine writes the prefix" "$WINEPREFIX.new/drive_c/windows/system32/kernel32.dll"
     launch "$scratch/prefix-2.log" && stop_at "first start stopped in the settings" "$WINEPREFIX.new/drive_c/windows/Fonts/marlett.ttf"
@@ -48,29 +52,34 @@ prefix_stage() {
     check "the second start's words, at once" "Waiting for another start to finish the Wine prefix $WINEPREFIX" "$(until_true 10 test -s "$scratch/prefix-4.log"; cat "$scratch/prefix-4.log")"
     check "two starts at once: two windows" shown "$(until_true 180 shown 2 && echo shown)"
     echo "package-test: first start: the windows after $(started=$from && since) s"
-    wine $through close >&2 && until_true 30 fewer 2 || true
-    wine $through close >&2 || true
-    exits_0 "the first start's exit status" "$first"
-    exits_0 "the waiting start's exit status" "$game"
+    wine build/windows/bin/veltro-play-through.exe close >&2 && until_true 30 fewer 2 || true
+    wine build/windows/bin/veltro-play-through.exe close >&2 || true
+    status=0 && wait "$first" || status=$?
+    check "the first start's exit status" 0 $status
+    status=0 && wait "$game" || status=$?
+    check "the waiting start's exit status" 0 $status
     lean "first start"
 
-    launch "$scratch/prefix-5.log" && closed "second start" ""
+    launch "$scratch/prefix-5.log" && closed "second start"
+    check "the second start's words" "" "$(cat "$scratch/prefix-5.log")"
     lean "second start"
 
     # As an earlier launcher left a prefix it was stopped in: some of Wine's files unwritten
     # (which Wine's own update cannot mend), no settings.
     rm -f "$WINEPREFIX/.veltro-lean" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" \
         "$WINEPREFIX"/drive_c/windows/system32/{user32,gdi32,comctl32}.dll
-    launch "$scratch/prefix-6.log" && closed "start in an unfinished prefix" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)"
+    launch "$scratch/prefix-6.log" && closed "start in an unfinished prefix"
+    check "its words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(cat "$scratch/prefix-6.log")"
     lean "start in an unfinished prefix"
 
     # As after an upgrade of Wine: the prefix updated and leaned at another wine.inf than the installed one.
     printf '1600000000\r\n' | tee "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-lean" >/dev/null
-    launch "$scratch/prefix-7.log" && closed "start after an upgrade of Wine" "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)"
+    launch "$scratch/prefix-7.log" && closed "start after an upgrade of Wine"
+    check "its words" "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" "$(cat "$scratch/prefix-7.log")"
     check "the prefix's update stamp, Wine's wine.inf's time" "$(stat -c %Y /usr/share/wine/wine.inf)" "$(tr -d '\r\n' <"$WINEPREFIX/.update-timestamp")"
-    play_in "$root/usr/lib/veltro" $through
+    play_in "$root/usr/lib/veltro" build/windows/bin/veltro-play-through.exe
     wineserver -w
     lean "start after an upgrade of Wine"
     check "Wine's installed files' checksums" "" "$(wine_sums | diff - "$scratch/wine-sums" || true)"
-    off_screen
+    veltro_wine_stop
 }
