@@ -51,11 +51,20 @@ echo "== Fuzz: libFuzzer on answer judging for ${VELTRO_FUZZ_SECONDS:-60} s, bes
 wait "$fuzz_pid" || failed_runs+="fuzz "
 cat "$fuzz_log"
 
+# FILE: "TESTS FAILURES DISABLED SKIPPED", the attributes of a JUnit file's <testsuite>
+# element in whatever order they come; nothing if the file or one of them is missing.
+junit_counts() {
+    perl -0ne 'if (/<testsuite\b((?:[^>"\x27]|"[^"]*"|\x27[^\x27]*\x27)*)>/) {
+            my ($tag, %value) = ($1);
+            $value{$1} = $3 while $tag =~ /([\w:.-]+)\s*=\s*(["\x27])(.*?)\2/gs;
+            my @counts = @value{qw(tests failures disabled skipped)};
+            print "@counts" unless grep { !defined || !/^\d+$/ } @counts;
+        }' "$1" 2>/dev/null
+}
+
 passed=0 failed=0
 for name in "${stages[@]}"; do
-    counts=$(perl -0ne 'print "$1 $2 $3 $4" if /<testsuite\b[^>]*?\btests="(\d+)"[^>]*?\bfailures="(\d+)"[^>]*?\bdisabled="(\d+)"[^>]*?\bskipped="(\d+)"/' \
-        "$results/$name.xml" 2>/dev/null)
-    read -r tests failures disabled skipped <<<"$counts"
+    read -r tests failures disabled skipped <<<"$(junit_counts "$results/$name.xml")"
     if [ -z "${tests:-}" ]; then
         echo "veltro: no test results from the $name stage" >&2
         failed=$((failed + 1))
