@@ -14,25 +14,27 @@ veltro_wine_fonts=/usr/share/wine/fonts
 veltro_wine_inf=/usr/share/wine/wine.inf
 
 # Makes the prefix on first use, or mends it, saying so (it takes a while); gives it the
-# fonts and Wine's own window frames; then leans it. With "play", the caller starts the
-# game at once and leans after it (veltro_lean_prefix): leaning first would keep the
-# player waiting. One start at a time makes, mends or leans; the others wait. Games that
-# play hold the lock shared (fd 9, closed to every Wine process: a wineserver that
-# inherited it would hold the lock as long as it runs).
+# fonts and Wine's own window frames; then leans it. With "play" the caller starts the
+# game at once, holding the lock shared while it plays, and leans after it
+# (veltro_lean_prefix): leaning first would keep the player waiting. Making, mending and
+# leaning hold the lock alone; the others wait. The lock is fd 9, closed to every Wine
+# process: a wineserver that inherited it would hold it as long as it runs.
 veltro_make_prefix() {
-    veltro_mode=-s
     mkdir -p "$(dirname "$WINEPREFIX")"
     exec 9>"$WINEPREFIX.lock"
-    veltro_prefix_made || veltro_mode=-x
-    if ! flock -n $veltro_mode 9; then
+    if ! flock -n -s 9; then
         echo "Waiting for another start to finish the Wine prefix $WINEPREFIX" >&2
-        flock $veltro_mode 9
+        flock -s 9
     fi
-    if ! veltro_prefix_made; then
-        flock -x 9
-        if [ -f "$WINEPREFIX/.veltro-made" ]; then veltro_update_prefix; else veltro_new_prefix; fi
-    fi
-    flock -s 9
+    # Taking the lock alone lets go of the shared one first; tried a second at a time, so
+    # that a start which made the prefix meanwhile, and now plays, is not waited for.
+    until veltro_prefix_made; do
+        if flock -x -w 1 9 && ! veltro_prefix_made; then
+            if [ -f "$WINEPREFIX/.veltro-made" ]; then veltro_update_prefix; else veltro_new_prefix; fi ||
+                { exec 9>&-; return 1; }
+        fi
+        flock -s 9
+    done
     veltro_settings
     [ "${1:-}" = play ] || veltro_lean_prefix
 }
@@ -57,7 +59,7 @@ veltro_new_prefix() {
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 9>&-
     veltro_settings
-    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made"
+    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made" 2>/dev/null
 }
 
 # A made prefix that Wine has changed, or would update now: Wine's own update writes
@@ -67,15 +69,16 @@ veltro_update_prefix() {
     rm -f "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean"
     wineboot -u >/dev/null 2>&1 9>&-
     veltro_settings
-    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made"
+    cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made" 2>/dev/null
 }
 
-# Leaned once after each making or update, when no Wine process runs in the prefix (a
-# process starting while its DLLs are replaced under it can fail), by the last game to
-# close; a lean stopped half way is taken up again after the next game. Ends the lock.
+# Leaned once after each making or update, while no Wine process runs in the prefix (a
+# process starting while its DLLs are replaced under it can fail) and none can start:
+# by the last game to close (the lock alone), its server ended. A lean stopped half way
+# is taken up again after the next game. Lets the lock go.
 veltro_lean_prefix() {
     if ! cmp -s "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean" && flock -n -x 9 &&
-            timeout 30 wineserver -w 9>&-; then
+            wineserver -w 9>&-; then
         veltro_lean_files && cp "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean"
     fi
     exec 9>&-

@@ -1,7 +1,8 @@
 # Stage "prefix": the prefix the packaged launcher makes: lean, never writing outside it
 # (as root too), mended after a stopped start and after Wine changed, made once by two
 # starts at once. The .deb's launcher is started afresh, stopped half way, twice at once,
-# in an unfinished prefix and after a change of Wine, without a window manager.
+# in an unfinished prefix, stopped in the lean after its game, and after a change of Wine,
+# without a window manager.
 
 # Wine's installed files, each with its size and change time, which any write changes,
 # even one of the same bytes; and their checksums.
@@ -13,8 +14,8 @@ launch() {  # LOG: the packaged launcher started as a player does, in a process 
     setsid env -u XDG_DATA_HOME LANG=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$1" 2>&1 &
     game=$! started=$EPOCHREALTIME
 }
-stop_at() {  # WHAT FILE: stops the launcher with all it started once FILE exists
-    check "$1: reached" yes "$(until_true 120 test -e "$2" && echo yes)"
+stop_at() {  # WHAT TEST...: stops the launcher with all it started once TEST holds
+    check "$1: reached" yes "$(until_true 120 "${@:2}" && echo yes)"
     { kill -KILL -- -"$game" && wait "$game"; } 2>/dev/null || true
 }
 closed() {  # WHAT: the game, up in its window, closed by its 关闭; the launcher ends with 0
@@ -26,6 +27,7 @@ closed() {  # WHAT: the game, up in its window, closed by its 关闭; the launch
     wait "$game" || status=$?
     check "$1: the launcher's exit status" 0 $status
 }
+placeholder() { head -c 96 "$1" 2>/dev/null | grep -qa 'Wine placeholder DLL'; }
 lean() {  # WHAT: a prefix with none of Wine's files copied in or linked to, and Wine's files untouched
     check "$1: the prefix's size under 64 MB (Wine's DLLs not copied)" yes "$(du -sm "$WINEPREFIX" | awk '{print ($1 < 64) ? "yes" : $1 " MB"}')"
     check "$1: links from the prefix into Wine's files" "" "$(find "$WINEPREFIX" -type l -exec realpath -m {} + | grep -E '^/usr/(lib|share)/(.*/)?wine/' || true)"
@@ -42,8 +44,8 @@ prefix_stage() {
     wine_files >"$scratch/wine-files" && wine_sums >"$scratch/wine-sums"
     on_screen && export WINEPREFIX="$home/.local/share/veltro/wine"
 
-    launch "$scratch/prefix-1.log" && stop_at "first start stopped while Wine writes the prefix" "$WINEPREFIX.new/drive_c/windows/system32/kernel32.dll"
-    launch "$scratch/prefix-2.log" && stop_at "first start stopped in the settings" "$WINEPREFIX.new/drive_c/windows/Fonts/marlett.ttf"
+    launch "$scratch/prefix-1.log" && stop_at "first start stopped while Wine writes the prefix" test -e "$WINEPREFIX/drive_c/windows/system32/kernel32.dll"
+    launch "$scratch/prefix-2.log" && stop_at "first start stopped in the settings" test -e "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
     # The second once the first holds the lock, which it says.
     launch "$scratch/prefix-3.log" && local first=$game from=$started
     until_true 60 test -s "$scratch/prefix-3.log" || true
@@ -66,16 +68,24 @@ prefix_stage() {
 
     # As an earlier launcher left a prefix it was stopped in: some of Wine's files unwritten
     # (which Wine's own update cannot mend), no settings.
-    rm -f "$WINEPREFIX/.veltro-lean" "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" \
+    rm -f "$WINEPREFIX"/.veltro-{made,lean} "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" \
         "$WINEPREFIX"/drive_c/windows/system32/{user32,gdi32,comctl32}.dll
-    launch "$scratch/prefix-6.log" && closed "start in an unfinished prefix"
+    launch "$scratch/prefix-6.log"
+    check "start in an unfinished prefix: the window within 3 minutes" shown "$(until_true 180 shown 1 && echo shown)"
     check "its words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(cat "$scratch/prefix-6.log")"
-    lean "start in an unfinished prefix"
+    play "start in an unfinished prefix: the game is up" ready
+    # Its game closed, the launcher leans the prefix it made, in order: stopped early on.
+    wine build/windows/bin/veltro-play-through.exe close >&2 || true
+    stop_at "start in an unfinished prefix stopped in the lean" placeholder "$WINEPREFIX/drive_c/windows/system32/advapi32.dll"
+    check "the lean stopped half way" "copies left" "$(placeholder "$WINEPREFIX/drive_c/windows/system32/winmm.dll" || echo copies left)"
+    launch "$scratch/prefix-7.log" && closed "start after a stopped lean"
+    check "its words" "" "$(cat "$scratch/prefix-7.log")"
+    lean "start after a stopped lean"
 
     # As after an upgrade of Wine: the prefix updated and leaned at another wine.inf than the installed one.
-    printf '1600000000\r\n' | tee "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-lean" >/dev/null
-    launch "$scratch/prefix-7.log" && closed "start after an upgrade of Wine"
-    check "its words" "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" "$(cat "$scratch/prefix-7.log")"
+    printf '1600000000\r\n' | tee "$WINEPREFIX"/{.update-timestamp,.veltro-made,.veltro-lean} >/dev/null
+    launch "$scratch/prefix-8.log" && closed "start after an upgrade of Wine"
+    check "its words" "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" "$(cat "$scratch/prefix-8.log")"
     check "the prefix's update stamp, Wine's wine.inf's time" "$(stat -c %Y /usr/share/wine/wine.inf)" "$(tr -d '\r\n' <"$WINEPREFIX/.update-timestamp")"
     play_in "$root/usr/lib/veltro" build/windows/bin/veltro-play-through.exe
     wineserver -w
