@@ -28,10 +28,7 @@ until_true() {  # SECONDS TEST...: polls TEST until it holds, for at most SECOND
 game_windows() { xdotool search --name '^Veltro$' 2>/dev/null; }  # fails while none is shown
 shown() { [ "$(game_windows | wc -l)" -ge "$1" ]; }
 fewer() { [ "$(game_windows | wc -l)" -lt "$1" ]; }
-on_screen() {  # a private X screen for Wine, it and all of Wine stopped on exit
-    trap off_screen EXIT
-    veltro_start_xvfb
-}
+on_screen() { trap off_screen EXIT && veltro_start_xvfb; }  # a private X screen for Wine, all stopped on exit
 off_screen() { wineserver -k 2>/dev/null || true; kill $wm 2>/dev/null || true; wm="" && veltro_wine_stop; }
 
 source scripts/wine-session.sh

@@ -1,7 +1,6 @@
-# Stage "packages": the zips and the .deb built and checked; the .deb unpacked into a
-# scratch root, its launcher started there (HOME in a scratch folder) as a player does,
-# under a desktop's window manager (its Alt+Space its own), the game it shows played with
-# real X input (the game itself is played through in the prefix stage).
+# Stage "packages": the zips and the .deb built and checked; the .deb unpacked into a scratch
+# root, its launcher started there as a player does (HOME in a scratch folder), under a desktop's
+# window manager (its Alt+Space its own), the game shown answering real X input.
 packages_stage() {
     cmake --preset windows >/dev/null && cmake --build --preset package
     local v && v=$(version build/windows)
@@ -40,5 +39,6 @@ packages_stage() {
     exits_0 "the launcher's exit status once the game is closed" $game
     runs "the window tests of fonts and texts in the launcher's prefix" wine build/windows/bin/veltro-ui-tests.exe \
         --gtest_color=no --gtest_filter='WineFonts.*:MainWindowTest.ShowsItsTextsInChinese'
+    play_in "$root/usr/lib/veltro" $through  # the only play-through under a window manager
     off_screen
 }
