@@ -12,7 +12,8 @@ through=build/windows/bin/veltro-play-through.exe
 check() {  # WHAT EXPECTED ACTUAL
     [ "$2" = "$3" ] && echo "passed: $1" >>"$results" && return
     echo "FAILED: $1" | tee -a "$results"
-    printf '  expected: %s\n  actual:   %s\n' "${2//$'\n'/$'\n'            }" "${3//$'\n'/$'\n'            }"
+    local expected=${2:-(nothing)} actual=${3:-(nothing)}
+    printf '  expected: %s\n  actual:   %s\n' "${expected//$'\n'/$'\n'            }" "${actual//$'\n'/$'\n'            }"
 }
 runs() { check "$1" 0 "$("${@:2}" >&2; echo $?)"; }  # WHAT COMMAND...: ends with 0 (it says why not)
 play() { runs "$1" wine $through "$2"; }  # WHAT VERB: the play-through's VERB on the game a player started
@@ -27,16 +28,7 @@ until_true() {  # SECONDS TEST...: polls TEST until it holds, for at most SECOND
 game_windows() { xdotool search --name '^Veltro$' 2>/dev/null; }  # fails while none is shown
 shown() { [ "$(game_windows | wc -l)" -ge "$1" ]; }
 fewer() { [ "$(game_windows | wc -l)" -lt "$1" ]; }
-unpack_deb() {  # ROOT HOME: the .deb of the sources at hand unpacked in ROOT, HOME empty; WINEPREFIX in HOME
-    cmake --preset windows >/dev/null && cmake --build --preset package
-    v=$(version build/windows) && deb=build/windows/packages/veltro_${v}_amd64.deb
-    rm -rf "$1" "$2" && mkdir -p "$2" && dpkg-deb -x "$deb" "$1"
-    export WINEPREFIX="$2/.local/share/veltro/wine"
-}
-on_screen() {  # a private X screen for Wine, it and all of Wine stopped on exit
-    trap off_screen EXIT
-    veltro_start_xvfb
-}
+on_screen() { trap off_screen EXIT && veltro_start_xvfb; }  # a private X screen for Wine, all stopped on exit
 off_screen() { wineserver -k 2>/dev/null || true; kill $wm 2>/dev/null || true; wm="" && veltro_wine_stop; }
 
 source scripts/wine-session.sh
@@ -44,4 +36,4 @@ for stage in scripts/package_test/*_test.sh; do source "$stage"; done
 for stage in ${*:-packages prefix installer clang}; do "${stage}_stage"; done
 grep '^FAILED' "$results" || true
 echo "package-test: $(grep -c '^passed' "$results") passed, $(grep -c '^FAILED' "$results") failed"
-! grep -q '^FAILED' "$results"
+[ "$(grep -c '^FAILED' "$results")" = 0 ]  # and not when the file is gone
