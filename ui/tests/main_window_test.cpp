@@ -25,9 +25,9 @@ TEST_F(MainWindowTest, ShowsItsTextsInChinese)
 {
     wchar_t text[32] = L"";
     GetWindowTextW(Item(IDC_SUBMIT), text, 32);
-    EXPECT_STREQ(L"提交", text);
+    EXPECT_STREQ(WIDE(TEXT_SUBMIT), text);
     GetMenuStringW(GetSystemMenu(window, FALSE), IDM_HELP, text, 32, MF_BYCOMMAND);
-    EXPECT_STREQ(L"帮助(&H)...", text);
+    EXPECT_STREQ(WIDE(TEXT_HELP_MENU_ITEM), text);
 }
 
 static int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count)
@@ -164,12 +164,12 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictAndSelectsABadCharacter)
         std::string detail;
         int selected;  // the character selected, or -1: the selection is left alone
     } cases[] = {
-        {"8/(3-8/3)", WrongHeadline, WrongDetail, -1},  // 24.0000057 in single precision
-        {"8/(3-3)*8", WrongHeadline, WrongDetail, -1},
-        {"8*3 3 8", WrongHeadline, WrongDetail, -1},  // 24, but no expression
-        {"8//3+3+8", InvalidHeadline, "位置:2 原因:/ 不能跟在 / 后面", 2},
-        {"*8+3", InvalidHeadline, "* 不能作为第一个字符", 0},
-        {"(8*3", InvalidHeadline, "括号不匹配!", -1},
+        {"8/(3-8/3)", TEXT_WRONG_HEADLINE, TEXT_WRONG_DETAIL, -1},  // 24.0000057 in single precision
+        {"8/(3-3)*8", TEXT_WRONG_HEADLINE, TEXT_WRONG_DETAIL, -1},
+        {"8*3 3 8", TEXT_WRONG_HEADLINE, TEXT_WRONG_DETAIL, -1},  // 24, but no expression
+        {"8//3+3+8", TEXT_INVALID_HEADLINE, "位置:2 原因:/ 不能跟在 / 后面", 2},
+        {"*8+3", TEXT_INVALID_HEADLINE, "* 不能作为第一个字符", 0},
+        {"(8*3", TEXT_INVALID_HEADLINE, TEXT_UNBALANCED_PARENTHESES, -1},
     };
     DealCustomHand({3, 3, 8, 8});
     for (const auto& c : cases) {
@@ -192,8 +192,8 @@ TEST_F(MainWindowTest, RightAnswerCongratulatesAndDealsAgain)
     TypeAnswer("(1+2+3)*4");
     Command(IDC_SHOW_RESULTS);
     Verdict verdict = Submit();
-    EXPECT_EQ(BytesInHex(RightHeadline), BytesInHex(verdict.headline));
-    EXPECT_EQ(BytesInHex(RightDetail), BytesInHex(verdict.detail));
+    EXPECT_EQ(BytesInHex(TEXT_RIGHT_HEADLINE), BytesInHex(verdict.headline));
+    EXPECT_EQ(BytesInHex(TEXT_RIGHT_DETAIL), BytesInHex(verdict.detail));
     EXPECT_EQ("", Text(IDC_ANSWER));
     EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
     EXPECT_EQ(0u, Lines().size());
@@ -203,8 +203,8 @@ TEST_F(MainWindowTest, RightAnswerCongratulatesAndDealsAgain)
 TEST_F(MainWindowTest, AnswerIsJudgedByItsFirst29Characters)
 {
     const std::pair<std::string, std::string> cases[] = {
-        {"(1+2+3)*4" + std::string(10000, ' '), RightHeadline},
-        {"1*2*3                       *4", InvalidHeadline},
+        {"(1+2+3)*4" + std::string(10000, ' '), TEXT_RIGHT_HEADLINE},
+        {"1*2*3                       *4", TEXT_INVALID_HEADLINE},
     };
     for (const auto& [answer, headline] : cases) {
         DealCustomHand({1, 2, 3, 4});
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
         std::string oneOfThem;
     } cases[] = {
         {{12, 12, 1, 1}, 180, 45, "12-(1-12-1)"},
-        {{3, 3, 8, 8}, 1, 1, NoSolutionLine},
+        {{3, 3, 8, 8}, 1, 1, TEXT_NO_SOLUTION},
     };
     for (const auto& c : cases) {
         DealCustomHand(c.hand);  // which enables the button again too

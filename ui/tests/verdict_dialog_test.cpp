@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/texts.h"
 #include "ui/res/resource.h"
 #include "driver/driver.h"
 #include "ui/verdict_dialog.h"
@@ -41,11 +42,11 @@ TEST(VerdictDialog, ShowsEachLineUpTo39Bytes)
 {
     constexpr char Longest[] = "你的答案不正确你的答案不正确你的答案不!";
     static_assert(sizeof Longest == 40, "39 bytes and the terminator");
-    VerdictText whole = {"很遗憾！", {}}, unterminated;
+    VerdictText whole = {TEXT_WRONG_HEADLINE, {}}, unterminated;
     std::memcpy(whole.detail, Longest, sizeof Longest);
     std::memset(&unterminated, 'D', sizeof unterminated);
     const VerdictRun shown[] = {RunVerdict(whole), RunVerdict(unterminated)};
-    EXPECT_EQ(BytesInHex("很遗憾！"), BytesInHex(shown[0].headline));
+    EXPECT_EQ(BytesInHex(TEXT_WRONG_HEADLINE), BytesInHex(shown[0].headline));
     EXPECT_EQ(BytesInHex(Longest), BytesInHex(shown[0].detail));
     EXPECT_EQ(std::string(39, 'D') + " / " + std::string(39, 'D'), shown[1].headline + " / " + shown[1].detail);
 }
@@ -56,7 +57,7 @@ TEST(VerdictDialog, EndsWithOneOnThe101stTickWithTheBarAt100)
     std::vector<LRESULT> positions;
     for (LRESULT position = 0; position <= 100; ++position)
         positions.push_back(position);
-    VerdictRun run = RunVerdict(VerdictText{"祝贺你", "开始下一局..."});
+    VerdictRun run = RunVerdict(VerdictText{TEXT_RIGHT_HEADLINE, TEXT_RIGHT_DETAIL});
     EXPECT_EQ(1, run.result);
     EXPECT_EQ(positions, run.barAfterTicks);
 }
@@ -79,7 +80,7 @@ TEST(VerdictDialog, WithoutItsTimerShowsTheBarFullAndEndsByThePlayersKey)
     for (const auto& k : keys) {
         INT_PTR result = 0;
         LRESULT bar = -1;
-        const bool ended = WhileModal([&] { result = ShowVerdict(nullptr, VerdictText{"祝贺你", "开始下一局..."}); },
+        const bool ended = WhileModal([&] { result = ShowVerdict(nullptr, VerdictText{TEXT_RIGHT_HEADLINE, TEXT_RIGHT_DETAIL}); },
                                       [&](HWND dialog) {
                                           bar = SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0);
                                           SendMessageA(dialog, k.message, k.wParam, 0);
