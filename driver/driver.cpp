@@ -262,6 +262,11 @@ const std::vector<std::vector<std::uint32_t>>& Faces()
 
 }  // namespace
 
+const std::vector<std::uint32_t>& CardFacePixels(std::int32_t value)
+{
+    return Faces()[static_cast<size_t>(value - 1)];
+}
+
 int SystemDpi()
 {
     HDC screen = GetDC(nullptr);

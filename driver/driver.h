@@ -76,6 +76,10 @@ std::uint32_t PixelOf(COLORREF colour);
 // context reports it to this (system-aware) program.
 int SystemDpi();
 
+// The pixels of a card value's face (1..13) in the calling program's resources,
+// CardFaceSize square, row 0 at the top.
+const std::vector<std::uint32_t>& CardFacePixels(std::int32_t value);
+
 // The hand whose faces a picture of the main window's client area shows, with the
 // squares at the DPI, read against the card faces of the calling program's own
 // resources: each square's value, or 0 where it shows no face. Each face pixel is

@@ -1,24 +1,10 @@
 #include "ui/tests/main_window_fixture.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "checker/verdict.h"
 #include "deal/dealing.h"
 #include "ui/paint_cards.h"
-
-// "提交" is enabled exactly while the answer field holds text.
-TEST_F(MainWindowTest, OpensWithDealtHandEmptyAnswerAndSubmitDisabled)
-{
-    for (int value : Shown())
-        EXPECT_TRUE(HasCardFace(value)) << "a square shows no face";
-    EXPECT_EQ("", Text(IDC_ANSWER));
-    EXPECT_EQ("", Text(IDC_CLOCK));
-    EXPECT_FALSE(Enabled(IDC_SUBMIT));
-    EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
-    EXPECT_EQ(Item(IDC_ANSWER), GetFocus());
-    TypeAnswer(" ");
-    EXPECT_TRUE(Enabled(IDC_SUBMIT)) << "submit while the answer holds a space";
-}
 
 // What a player reads, converted from the program's GBK bytes by the system's code page.
 TEST_F(MainWindowTest, ShowsItsTextsInChinese)
@@ -111,35 +97,36 @@ TEST_F(MainWindowTest, PaintShowsTheHandsFacesOnTheButtonFaceColour)
     }
 }
 
-// The count itself is the deal clock's; the window shows it in at least three characters.
-TEST_F(MainWindowTest, ClockTimerShowsTheSecondsOfTheDeal)
+// A deal, the window's first or one of "发牌", shows four faces and an empty answer field, which
+// has the focus, an empty list, "显示结果" enabled and "提交" disabled until the answer holds text;
+// the clock counts from 0 (it shows nothing before its first tick).
+TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
 {
-    ResetDealClock();
-    SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    EXPECT_EQ("  0", Text(IDC_CLOCK));
-    dealClock = {1000, NoReading};
-    SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    EXPECT_EQ("1000", Text(IDC_CLOCK));
-}
-
-// The new cards show at once: a deal writes 1..13 where the typed hand had no faces.
-TEST_F(MainWindowTest, DealShowsNewCardsEmptiesAnswerAndListAndRestartsTheClock)
-{
+    const auto expectFreshDeal = [this](const char* when, const char* clock) {
+        for (int value : Shown())
+            EXPECT_TRUE(HasCardFace(value)) << when << ": a square shows no face";
+        EXPECT_EQ("", Text(IDC_ANSWER)) << when;
+        EXPECT_FALSE(Enabled(IDC_SUBMIT)) << when;
+        EXPECT_EQ(0u, Lines().size()) << when;
+        EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS)) << when;
+        EXPECT_EQ(Item(IDC_ANSWER), GetFocus()) << when;
+        EXPECT_EQ(clock, Text(IDC_CLOCK)) << when;
+    };
+    DealCustomHand({0, 0, 0, 0});  // no faces, which the window opened anew and the deal must replace
+    DestroyWindow(window);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    expectFreshDeal("opened", "");
     DealCustomHand({0, 0, 0, 0});
-    TypeAnswer("1+2");
+    TypeAnswer(" ");
+    EXPECT_TRUE(Enabled(IDC_SUBMIT)) << "submit while the answer holds a space";
     Command(IDC_SHOW_RESULTS);
     dealClock = {5, 0};
     SetFocus(Item(IDC_DEAL));  // as the click on it does
     Command(IDC_DEAL);
-    for (int value : Shown())
-        EXPECT_TRUE(HasCardFace(value)) << "a square shows no face after the deal";
-    EXPECT_EQ("", Text(IDC_ANSWER));
-    EXPECT_FALSE(Enabled(IDC_SUBMIT));
-    EXPECT_EQ(0u, Lines().size());
-    EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
-    EXPECT_EQ(Item(IDC_ANSWER), GetFocus());
     SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    EXPECT_EQ("  0", Text(IDC_CLOCK));
+    expectFreshDeal("dealt", "  0");
 }
 
 // Each card is the millisecond clock's reading modulo 13, after sleeps of 0..13 ms:
@@ -156,60 +143,44 @@ TEST_F(MainWindowTest, ThreeDealsInARowDoNotAllShowTheSameHand)
         << "three deals in a row all showed " << testing::PrintToString(dealt[0]);
 }
 
-TEST_F(MainWindowTest, SubmitShowsTheVerdictAndSelectsABadCharacter)
+// The verdict is the checker's on the first 29 characters. Wrong or invalid, the answer and
+// the hand stay, a bad character selected; right, the next deal comes. The answers are
+// pasted: 10,000 keystrokes would only slow the test.
+TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainWhenRight)
 {
     const struct {
-        const char* answer;
-        std::string headline;
-        std::string detail;
+        Hand hand;
+        std::string answer;
         int selected;  // the character selected, or -1: the selection is left alone
     } cases[] = {
-        {"8/(3-8/3)", TEXT_WRONG_HEADLINE, TEXT_WRONG_DETAIL, -1},  // 24.0000057 in single precision
-        {"8/(3-3)*8", TEXT_WRONG_HEADLINE, TEXT_WRONG_DETAIL, -1},
-        {"8*3 3 8", TEXT_WRONG_HEADLINE, TEXT_WRONG_DETAIL, -1},  // 24, but no expression
-        {"8//3+3+8", TEXT_INVALID_HEADLINE, "位置:2 原因:/ 不能跟在 / 后面", 2},
-        {"*8+3", TEXT_INVALID_HEADLINE, "* 不能作为第一个字符", 0},
-        {"(8*3", TEXT_INVALID_HEADLINE, TEXT_UNBALANCED_PARENTHESES, -1},
+        {{3, 3, 8, 8}, "8/(3-8/3)", -1},  // 24.0000057 in single precision
+        {{3, 3, 8, 8}, "8/(3-3)*8", -1},
+        {{3, 3, 8, 8}, "8*3 3 8", -1},  // 24, but no expression
+        {{3, 3, 8, 8}, "8//3+3+8", 2},
+        {{3, 3, 8, 8}, "*8+3", 0},
+        {{3, 3, 8, 8}, "(8*3", -1},
+        {{1, 2, 3, 4}, "1*2*3" + std::string(23, ' ') + "*4", -1},
+        {{1, 2, 3, 4}, "(1+2+3)*4" + std::string(10000, ' '), -1},
     };
-    DealCustomHand({3, 3, 8, 8});
     for (const auto& c : cases) {
-        TypeAnswer(c.answer);
-        SendMessageA(Item(IDC_ANSWER), EM_SETSEL, 20, 20);
-        Verdict verdict = Submit();
-        EXPECT_EQ(BytesInHex(c.headline), BytesInHex(verdict.headline)) << c.answer;
-        EXPECT_EQ(BytesInHex(c.detail), BytesInHex(verdict.detail)) << c.answer;
+        DealCustomHand(c.hand);
+        SetWindowTextA(Item(IDC_ANSWER), c.answer.c_str());
+        const int end = static_cast<int>(c.answer.size());
+        SendMessageA(Item(IDC_ANSWER), EM_SETSEL, static_cast<WPARAM>(end), end);
+        Command(IDC_SHOW_RESULTS);
+        const JudgedAnswer judged = JudgeAnswer(c.answer.c_str(), c.hand);
+        const std::string expected = std::string(judged.verdict.headline) + " / " + judged.verdict.detail;
+        const std::string answer = c.answer.substr(0, 30);  // for the messages
+        EXPECT_EQ(BytesInHex(expected), BytesInHex(Submit())) << answer;
+        if (judged.judgement == Judgement::Right) {
+            EXPECT_EQ("", Text(IDC_ANSWER)) << answer << ": no new deal";
+            EXPECT_EQ(0u, Lines().size()) << answer << ": no new deal";
+            continue;
+        }
         EXPECT_EQ(c.answer, Text(IDC_ANSWER));
-        EXPECT_EQ((Hand{3, 3, 8, 8}), Shown()) << c.answer;
-        const int end = static_cast<int>(std::strlen(c.answer));
+        EXPECT_EQ(c.hand, Shown()) << answer;
         EXPECT_EQ(c.selected < 0 ? std::make_pair(end, end) : std::make_pair(c.selected, c.selected + 1),
-                  EditSelection(Item(IDC_ANSWER))) << c.answer;
-    }
-}
-
-TEST_F(MainWindowTest, RightAnswerCongratulatesAndDealsAgain)
-{
-    DealCustomHand({1, 2, 3, 4});
-    TypeAnswer("(1+2+3)*4");
-    Command(IDC_SHOW_RESULTS);
-    Verdict verdict = Submit();
-    EXPECT_EQ(BytesInHex(TEXT_RIGHT_HEADLINE), BytesInHex(verdict.headline));
-    EXPECT_EQ(BytesInHex(TEXT_RIGHT_DETAIL), BytesInHex(verdict.detail));
-    EXPECT_EQ("", Text(IDC_ANSWER));
-    EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
-    EXPECT_EQ(0u, Lines().size());
-}
-
-// Pasted rather than typed: 10,000 keystrokes would only slow the test.
-TEST_F(MainWindowTest, AnswerIsJudgedByItsFirst29Characters)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"(1+2+3)*4" + std::string(10000, ' '), TEXT_RIGHT_HEADLINE},
-        {"1*2*3                       *4", TEXT_INVALID_HEADLINE},
-    };
-    for (const auto& [answer, headline] : cases) {
-        DealCustomHand({1, 2, 3, 4});
-        SetWindowTextA(Item(IDC_ANSWER), answer.c_str());
-        EXPECT_EQ(BytesInHex(headline), BytesInHex(Submit().headline)) << answer.size() << " characters";
+                  EditSelection(Item(IDC_ANSWER))) << answer;
     }
 }
 
@@ -226,7 +197,12 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
     };
     for (const auto& c : cases) {
         DealCustomHand(c.hand);  // which enables the button again too
+        HWND list = Item(IDC_SOLUTION_LIST);
+        UpdateWindow(list);
+        const Picture empty = CaptureClient(list);
         Command(IDC_SHOW_RESULTS);
+        UpdateWindow(list);
+        EXPECT_NE(empty.pixels, CaptureClient(list).pixels) << "the list not drawn once filled";
         std::vector<std::string> lines = Lines();
         ASSERT_EQ(c.lines, lines.size()) << c.oneOfThem;
         EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), c.oneOfThem)) << BytesInHex(c.oneOfThem);
@@ -239,43 +215,19 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
     }
 }
 
-// Drawn once after the fill: a list box left with its redrawing off would stay blank.
-TEST_F(MainWindowTest, SolutionListIsPaintedOnceFilled)
-{
-    HWND list = Item(IDC_SOLUTION_LIST);
-    UpdateWindow(list);
-    const Picture empty = CaptureClient(list);
-    Command(IDC_SHOW_RESULTS);
-    UpdateWindow(list);
-    EXPECT_NE(empty.pixels, CaptureClient(list).pixels);
-}
-
-TEST_F(MainWindowTest, CloseEndsTheMessageLoopWithZero)
-{
-    Command(IDC_CLOSE);
-    EXPECT_FALSE(IsWindow(window));
-    MSG quit;
-    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(0u, quit.wParam);
-}
-
 // The About box shows the program's icon; Help has none.
 TEST_F(MainWindowTest, HelpAndAboutOpenFromTheSystemMenuAndCloseByOkOrEsc)
 {
-    const struct {
-        WPARAM command;
-        int closeWith;
-        bool icon;
-    } cases[] = {{IDM_HELP, IDOK, false}, {IDM_HELP, IDCANCEL, false}, {IDM_ABOUT, IDOK, true}, {IDM_ABOUT, IDCANCEL, true}};
-    for (const auto& c : cases) {
-        bool icon = false, closed = false;
-        EXPECT_TRUE(WhileModal([&] { SendMessageA(window, WM_SYSCOMMAND, c.command, 0); }, [&](HWND dialog) {
-            for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-                icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
-            SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(c.closeWith), 0);
-            closed = !IsWindowVisible(dialog);
-        })) << "system menu command " << c.command;
-        EXPECT_EQ(c.icon, icon) << "system menu command " << c.command;
-        EXPECT_TRUE(closed) << "system menu command " << c.command << ", closed with " << c.closeWith;
-    }
+    for (WPARAM command : {IDM_HELP, IDM_ABOUT})
+        for (int closeWith : {IDOK, IDCANCEL}) {
+            bool icon = false, closed = false;
+            EXPECT_TRUE(WhileModal([&] { SendMessageA(window, WM_SYSCOMMAND, command, 0); }, [&](HWND dialog) {
+                for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                    icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+                SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(closeWith), 0);
+                closed = !IsWindowVisible(dialog);
+            })) << "system menu command " << command;
+            EXPECT_EQ(command == IDM_ABOUT, icon) << "system menu command " << command;
+            EXPECT_TRUE(closed) << "system menu command " << command << ", closed with " << closeWith;
+        }
 }

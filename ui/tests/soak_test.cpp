@@ -90,7 +90,7 @@ protected:
             if (answer == round.right)
                 Command(IDC_SHOW_RESULTS);
             TypeAnswer(answer);
-            if (Submit().headline != headline)
+            if (Submit().rfind(std::string(headline) + " / ", 0) != 0)
                 fault += std::string(answer) + " not judged as " + BytesInHex(headline) + "; ";
         }
         return fault;
