@@ -53,18 +53,6 @@ std::vector<Control> ControlsOf(HWND window)
     return controls;
 }
 
-bool Overlap(const RECT& a, const RECT& b)
-{
-    RECT both;
-    return IntersectRect(&both, &a, &b) != FALSE;
-}
-
-bool Inside(const RECT& inner, const RECT& outer)
-{
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 // What of the control's text would not show: characters the control's font has no
 // glyph for, a text wider or taller than the control draws it in, or a line of
 // the font taller than an edit field.
@@ -120,11 +108,12 @@ std::vector<std::string> LayoutFaults(HWND window, bool withCardSquares)
         controls.push_back({nullptr, "card square " + std::to_string(i), CardSquare(i, SystemDpi())});
     for (size_t i = 0; i < controls.size(); ++i) {
         const Control& control = controls[i];
-        if (!Inside(control.rect, client))
+        RECT both;
+        if (!IntersectRect(&both, &control.rect, &client) || !EqualRect(&both, &control.rect))
             faults.push_back(control.name + " at " + Described(control.rect) + " reaches out of the client area " +
                              Described(client));
         for (size_t j = 0; j < i; ++j)
-            if (Overlap(control.rect, controls[j].rect))
+            if (IntersectRect(&both, &control.rect, &controls[j].rect))
                 faults.push_back(control.name + " at " + Described(control.rect) + " overlaps " + controls[j].name +
                                  " at " + Described(controls[j].rect));
         const std::string fault = TextFault(control);
