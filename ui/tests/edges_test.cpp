@@ -25,16 +25,6 @@ LRESULT CALLBACK WatchMenu(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 using EdgesTest = MainWindowTest;
 
-// A click on "显示结果" gives the button the focus before it is disabled.
-TEST_F(EdgesTest, ShowResultsLeavesTheFocusInTheAnswerField)
-{
-    HWND button = Item(IDC_SHOW_RESULTS);
-    SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    ASSERT_FALSE(Enabled(IDC_SHOW_RESULTS)) << "the click showed the results";
-    EXPECT_EQ(IDC_ANSWER, GetDlgCtrlID(GetFocus())) << "control that the player's next key goes to (0: none)";
-}
-
 // Pasted full-width brackets from a Chinese input method.
 TEST_F(EdgesTest, VerdictNamesATwoByteCharacterWhole)
 {

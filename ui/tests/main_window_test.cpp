@@ -78,20 +78,10 @@ TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
     }
 }
 
-// A repaint shows the faces of the Hand as it is now, on the window's button-face background.
-TEST_F(MainWindowTest, PaintShowsTheHandsFacesOnTheButtonFaceColour)
-{
-    for (const Hand& hand : {Hand{1, 1, 1, 1}, Hand{13, 12, 11, 10}}) {
-        DealCustomHand(hand);
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        EXPECT_EQ(hand, Shown());
-        EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
-    }
-}
-
 // A deal, the window's first or one of "发牌", shows four faces and an empty answer field, which
 // has the focus, an empty list, "显示结果" enabled and "提交" disabled until the answer holds text;
-// the clock counts from 0 (it shows nothing before its first tick).
+// the clock counts from 0 (it shows nothing before its first tick). A repaint shows the
+// same faces, on the window's button-face background.
 TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
 {
     const auto expectFreshDeal = [this](const char* when, const char* clock) {
@@ -119,6 +109,10 @@ TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
     Command(IDC_DEAL);
     SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
     expectFreshDeal("dealt", "  0");
+    const Hand dealt = Shown();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(dealt, Shown()) << "the hand a repaint shows";
+    EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
 }
 
 // Each card is the millisecond clock's reading modulo 13, after sleeps of 0..13 ms:
@@ -176,6 +170,8 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainW
     }
 }
 
+// Clicked, the button takes the focus before it is disabled: the focus goes on to the
+// answer field. The list is drawn once filled.
 TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
 {
     const struct {
@@ -189,10 +185,12 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
     };
     for (const auto& c : cases) {
         DealCustomHand(c.hand);  // which enables the button again too
-        HWND list = Item(IDC_SOLUTION_LIST);
+        HWND list = Item(IDC_SOLUTION_LIST), button = Item(IDC_SHOW_RESULTS);
         UpdateWindow(list);
         const Picture empty = CaptureClient(list);
-        Command(IDC_SHOW_RESULTS);
+        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // which gives the button the focus
+        SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(IDC_ANSWER, GetDlgCtrlID(GetFocus())) << "control that the player's next key goes to (0: none)";
         UpdateWindow(list);
         EXPECT_NE(empty.pixels, CaptureClient(list).pixels) << "the list not drawn once filled";
         std::vector<std::string> lines = Lines();
