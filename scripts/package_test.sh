@@ -65,7 +65,7 @@ packages_stage() {
     status=0 && wait $game || status=$?
     check "the launcher's exit status once the game is closed" 0 $status
     wine_run build/windows/bin/veltro-ui-tests.exe --gtest_color=no \
-        --gtest_filter='WineFonts.*:MainWindowTest.ShowsItsTextsInChinese'
+        --gtest_filter='WineFonts.*:MainWindowTest.SystemMenuDrawsTheChineseOfItsItems'
     play_in "$root/usr/lib/veltro" build/windows/bin/veltro-play-through.exe
     kill "$wm" && wm=""
     veltro_wine_stop
