@@ -148,6 +148,7 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainW
         {{1, 2, 3, 4}, "1*2*3" + std::string(23, ' ') + "*4", -1},
         {{1, 2, 3, 4}, std::string(20, ' ') + "(1+2+3)*4" + std::string(10000, ' '), -1},  // right by its 29th
     };
+    int rights = 0;
     for (const auto& c : cases) {
         DealCustomHand(c.hand);
         SetWindowTextA(Item(IDC_ANSWER), c.answer.c_str());
@@ -161,6 +162,7 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainW
         if (judged.judgement == Judgement::Right) {
             EXPECT_EQ("", Text(IDC_ANSWER)) << answer << ": no new deal";
             EXPECT_EQ(0u, Lines().size()) << answer << ": no new deal";
+            ++rights;
             continue;
         }
         EXPECT_EQ(c.answer, Text(IDC_ANSWER));
@@ -168,6 +170,7 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainW
         EXPECT_EQ(c.selected < 0 ? std::make_pair(end, end) : std::make_pair(c.selected, c.selected + 1),
                   EditSelection(Item(IDC_ANSWER))) << answer;
     }
+    EXPECT_EQ(1, rights) << "answers the checker judges right";
 }
 
 // Clicked, the button takes the focus before it is disabled: the focus goes on to the
