@@ -71,22 +71,22 @@ void FormatInvalidDetail(char (&detail)[VerdictLineBytes], CheckResult result, c
     const int kind = CheckKind(result);
     const int position = CheckPosition(result);
     if (result == WrongNumberCount) {
-        SetLine(detail, WrongNumberCountDetail);
+        SetLine(detail, TEXT_WRONG_NUMBER_COUNT);
     } else if (result == CardNotUsed) {
-        SetLine(detail, CardNotUsedDetail);
+        SetLine(detail, TEXT_CARD_NOT_USED);
     } else if (result == UnbalancedParentheses) {
-        SetLine(detail, UnbalancedParenthesesDetail);
+        SetLine(detail, TEXT_UNBALANCED_PARENTHESES);
     } else if (result == BadLastCharacter) {
         // The last character of the text read, before its terminating zero.
         const char last = length > 0 ? answer[length - 1] : '\0';
-        std::snprintf(detail, sizeof detail, BadLastCharacterFormat, AsFormatChar(last));
+        std::snprintf(detail, sizeof detail, TEXT_BAD_LAST_CHARACTER_FORMAT, AsFormatChar(last));
     } else if (kind == BadCharacter && position == 0) {
-        std::snprintf(detail, sizeof detail, BadFirstCharacterFormat, AsFormatChar(answer[0]),
+        std::snprintf(detail, sizeof detail, TEXT_BAD_FIRST_CHARACTER_FORMAT, AsFormatChar(answer[0]),
                       TrailOf(answer, 0).bytes);
     } else if (kind == BadCharacter && static_cast<std::size_t>(position) <= length) {
         // Position length is the terminating zero (a text of spaces only).
         // Every character before the offender was accepted, so the one before it is a single byte.
-        std::snprintf(detail, sizeof detail, BadCharacterFormat, position,
+        std::snprintf(detail, sizeof detail, TEXT_BAD_CHARACTER_FORMAT, position,
                       AsFormatChar(answer[position]), TrailOf(answer, static_cast<std::size_t>(position)).bytes,
                       AsFormatChar(answer[position - 1]));
     } else {
@@ -164,7 +164,7 @@ JudgedAnswer JudgeAnswer(const char* text, const Hand& hand)
         judged.wellFormed = false;
         judged.judgement = Judgement::Invalid;
         FormatInvalidDetail(judged.verdict.detail, judged.checkResult, answer, length);
-        SetLine(judged.verdict.headline, InvalidHeadline);
+        SetLine(judged.verdict.headline, TEXT_INVALID_HEADLINE);
         return judged;
     }
 
@@ -174,12 +174,12 @@ JudgedAnswer JudgeAnswer(const char* text, const Hand& hand)
     judged.wellFormed = IsWellFormed(answer, length);
     if (judged.wellFormed && !stopped && HitsTarget(judged.value)) {
         judged.judgement = Judgement::Right;
-        SetLine(judged.verdict.headline, RightHeadline);
-        SetLine(judged.verdict.detail, RightDetail);
+        SetLine(judged.verdict.headline, TEXT_RIGHT_HEADLINE);
+        SetLine(judged.verdict.detail, TEXT_RIGHT_DETAIL);
     } else {
         judged.judgement = Judgement::Wrong;
-        SetLine(judged.verdict.headline, WrongHeadline);
-        SetLine(judged.verdict.detail, WrongDetail);
+        SetLine(judged.verdict.headline, TEXT_WRONG_HEADLINE);
+        SetLine(judged.verdict.detail, TEXT_WRONG_DETAIL);
     }
     return judged;
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "checker/verdict.h"
+#include "common/texts.h"
 #include "common/types.h"
 #include "solver/solution_list.h"
 #include "solver/solver.h"
@@ -36,7 +37,7 @@ const char UsageText[] =
     "solve  prints every solution text in search order, one per line; with\n"
     "       --exact, those of the same search in exact rational arithmetic.\n"
     "list   prints the lines of the game's solution list, sorted by bytes\n"
-    "       (or the single line \xE6\xB2\xA1\xE6\x9C\x89\xE7\xAD\x94\xE6\xA1\x88 when there is none).\n"
+    "       (or the single line " TEXT_NO_SOLUTION " when there is none).\n"
     "check  judges each TEXT (without TEXT: each line of standard input) as the\n"
     "       game's submit does and prints: check result, value (%.9g) or -,\n"
     "       right/wrong/invalid, and the verdict's two lines joined by \" / \"\n"

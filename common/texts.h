@@ -1,31 +1,58 @@
 #pragma once
-// The program's own texts, in one table. The source is UTF-8: the Windows build
-// compiles it to GBK (code page 936), the code page its ANSI calls and its manifest
-// give it; the native build (veltro-cli, the core's tests) keeps UTF-8.
+// The program's own texts, in one table, read by its code and by its resource
+// script alike, hence macros. The source is UTF-8: the Windows build compiles the
+// code's copies to GBK (code page 936), the code page its ANSI calls and its manifest
+// give it, and the resource script's to UTF-16; the native build (veltro-cli, the
+// core's tests) keeps UTF-8. scripts/wine-session.sh reads the caption from here.
 
-// Whether the texts are GBK in this build (2 bytes a Chinese character), or UTF-8 (3).
-constexpr bool TextsAreGbk = sizeof("中") == 3;
+// The main window's caption, which is the game's name in the About box too.
+#define TEXT_CAPTION "Veltro"
+
+// The main window's buttons and the answer field's label.
+#define TEXT_SUBMIT "提交"
+#define TEXT_CUSTOM_HAND "自定义牌面"
+#define TEXT_SHOW_RESULTS "显示结果"
+#define TEXT_DEAL "发牌"
+#define TEXT_CLOSE "关闭"
+#define TEXT_ANSWER_LABEL "在此输入结果"
+
+// The dialogs' buttons.
+#define TEXT_OK "确定"
+#define TEXT_CANCEL "取消"
+
+// The Help and About boxes.
+#define TEXT_HELP "一个简单的Veltro,相信不用什么说明便可上手,需要指出的是底部不断变化的数字代表本轮所用时间,单位是秒"
+#define TEXT_THANKS "如果你喜欢这个软件，请告诉我，veltro@example.org，谢谢支持！"
+
+// The verdict template's two lines, which the dialog replaces before it shows.
+#define TEXT_VERDICT_HEADLINE_PLACEHOLDER "恭喜你!"
+#define TEXT_VERDICT_DETAIL_PLACEHOLDER "即将开始下一题目..."
 
 // The verdict dialog's two lines for a right and a wrong answer, and the headline
 // of a text that is no valid expression.
-extern const char RightHeadline[];    // 祝贺你
-extern const char RightDetail[];      // 开始下一局...
-extern const char WrongHeadline[];    // 很遗憾！
-extern const char WrongDetail[];      // 你的答案不正确
-extern const char InvalidHeadline[];  // 不是合法的表达式!
+#define TEXT_RIGHT_HEADLINE "祝贺你"
+#define TEXT_RIGHT_DETAIL "开始下一局..."
+#define TEXT_WRONG_HEADLINE "很遗憾！"
+#define TEXT_WRONG_DETAIL "你的答案不正确"
+#define TEXT_INVALID_HEADLINE "不是合法的表达式!"
 
 // The detail of a text that is no valid expression, by its fault; the last three
 // are formats of the offending characters and position.
-extern const char WrongNumberCountDetail[];       // 数字个数不符合要求!
-extern const char CardNotUsedDetail[];            // 指定的数字没有使用!
-extern const char UnbalancedParenthesesDetail[];  // 括号不匹配!
-extern const char BadLastCharacterFormat[];       // %c 不能作为最后一个字符
-extern const char BadFirstCharacterFormat[];      // %c%s 不能作为第一个字符 (%s: the rest of a 2-byte character)
-extern const char BadCharacterFormat[];           // 位置:%d 原因:%c%s 不能跟在 %c 后面
+#define TEXT_WRONG_NUMBER_COUNT "数字个数不符合要求!"
+#define TEXT_CARD_NOT_USED "指定的数字没有使用!"
+#define TEXT_UNBALANCED_PARENTHESES "括号不匹配!"
+#define TEXT_BAD_LAST_CHARACTER_FORMAT "%c 不能作为最后一个字符"
+#define TEXT_BAD_FIRST_CHARACTER_FORMAT "%c%s 不能作为第一个字符"  // %s: the rest of a 2-byte character
+#define TEXT_BAD_CHARACTER_FORMAT "位置:%d 原因:%c%s 不能跟在 %c 后面"
 
 // The solution list's one line for a hand without a solution.
-extern const char NoSolutionLine[];  // 没有答案
+#define TEXT_NO_SOLUTION "没有答案"
 
 // The two items the main window adds to its system menu.
-extern const char HelpMenuItem[];   // 帮助(&H)...
-extern const char AboutMenuItem[];  // 关于(&A)...
+#define TEXT_HELP_MENU_ITEM "帮助(&H)..."
+#define TEXT_ABOUT_MENU_ITEM "关于(&A)..."
+
+#ifndef RC_INVOKED
+// Whether the texts are GBK in this build (2 bytes a Chinese character), or UTF-8 (3).
+constexpr bool TextsAreGbk = sizeof("中") == 3;
+#endif

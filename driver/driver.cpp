@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/texts.h"
 #include "ui/paint_cards.h"
 #include "ui/res/resource.h"
 
@@ -261,6 +262,11 @@ const std::vector<std::vector<std::uint32_t>>& Faces()
 
 }  // namespace
 
+const std::vector<std::uint32_t>& CardFacePixels(std::int32_t value)
+{
+    return Faces()[static_cast<size_t>(value - 1)];
+}
+
 int SystemDpi()
 {
     HDC screen = GetDC(nullptr);
@@ -289,6 +295,36 @@ Hand ShownHand(const Picture& client, int dpi)
         }
     }
     return shown;
+}
+
+HANDLE StartProgram(const std::string& path)
+{
+    // A bare name would find the program beside the caller first.
+    char program[MAX_PATH];
+    GetFullPathNameA(path.c_str(), MAX_PATH, program, nullptr);
+    std::string commandLine = "\"" + std::string(program) + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(program, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return nullptr;
+    CloseHandle(process.hThread);
+    return process.hProcess;
+}
+
+HWND FindGameWindow()
+{
+    return FindWindowA(MAIN_WINDOW_CLASS, TEXT_CAPTION);
+}
+
+long WaitForProgramEnd(HANDLE process, DWORD milliseconds)
+{
+    DWORD status = 0;
+    const bool ended = WaitForSingleObject(process, milliseconds) == WAIT_OBJECT_0 && GetExitCodeProcess(process, &status);
+    if (!ended)
+        TerminateProcess(process, 1);
+    CloseHandle(process);
+    return ended ? static_cast<long>(status) : -1;
 }
 
 bool ConfirmCustomHand(HWND game, const std::vector<std::string>& texts)

@@ -27,6 +27,10 @@ std::vector<std::string> ListLines(HWND list);
 // Bytes as hex, so that GBK texts compare readably in failure messages.
 std::string BytesInHex(const std::string& bytes);
 
+// A text of the table (common/texts.h) as the UTF-16 that the W calls read.
+#define WIDE_(text) L##text
+#define WIDE(text) WIDE_(text)
+
 // Types the characters into the control as the keyboard's WM_CHAR messages would.
 void TypeText(HWND control, const char* text);
 
@@ -72,11 +76,27 @@ std::uint32_t PixelOf(COLORREF colour);
 // context reports it to this (system-aware) program.
 int SystemDpi();
 
+// The pixels of a card value's face (1..13) in the calling program's resources,
+// CardFaceSize square, row 0 at the top.
+const std::vector<std::uint32_t>& CardFacePixels(std::int32_t value);
+
 // The hand whose faces a picture of the main window's client area shows, with the
 // squares at the DPI, read against the card faces of the calling program's own
 // resources: each square's value, or 0 where it shows no face. Each face pixel is
 // read at the centre of the square's pixels it is stretched over.
 Hand ShownHand(const Picture& client, int dpi);
+
+// The game from outside, as a player starts it: a program (Veltro.exe or a copy),
+// named from the current folder, started as a process of its own; its process, or
+// nullptr when it cannot be started.
+HANDLE StartProgram(const std::string& path);
+
+// The game's main window, found by its class and caption; nullptr while there is none.
+HWND FindGameWindow();
+
+// Waits up to the milliseconds for the process to end, ending it if it has not, and
+// closes it: its exit status, or -1 when it had to be ended.
+long WaitForProgramEnd(HANDLE process, DWORD milliseconds);
 
 // Presses "自定义牌面" in the main window, types the texts into the four fields,
 // each entered as a click would, and presses OK; answers whether the dialog ran.

@@ -25,7 +25,7 @@ until_true() {  # SECONDS TEST...: polls TEST until it holds, for at most SECOND
     local end=$((SECONDS + $1)) && shift
     until "$@"; do [ $SECONDS -lt $end ] || return 1; sleep 0.05; done
 }
-game_windows() { xdotool search --name '^Veltro$' 2>/dev/null; }  # fails while none is shown
+game_windows() { xdotool search --name "^$veltro_caption\$" 2>/dev/null; }  # fails while none is shown
 shown() { [ "$(game_windows | wc -l)" -ge "$1" ]; }
 fewer() { [ "$(game_windows | wc -l)" -lt "$1" ]; }
 on_screen() { trap off_screen EXIT && veltro_start_xvfb; }  # a private X screen for Wine, all stopped on exit

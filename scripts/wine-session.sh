@@ -17,6 +17,8 @@
 # for Veltro alone: a prefix these scripts did not make is deleted and made anew.
 
 veltro_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# The game window's caption, as the program's text table gives it, for finding the window.
+veltro_caption="$(sed -n 's/^#define TEXT_CAPTION "\(.*\)"$/\1/p' "$veltro_root/common/texts.h")"
 
 export VELTRO_DPI="${VELTRO_DPI:-96}"
 if [ "$VELTRO_DPI" = 96 ]; then

@@ -5,6 +5,6 @@
 std::vector<std::string> SolutionListLines(const Solver& solver)
 {
     if (solver.solutions.empty())
-        return {std::string(NoSolutionLine)};
+        return {std::string(TEXT_NO_SOLUTION)};
     return solver.solutions;
 }

@@ -8,5 +8,5 @@
 #include "solver/solver.h"
 
 // The solver's texts in search order, identical texts kept; or the single line
-// NoSolutionLine (没有答案) when it found none. The solver is not changed.
+// TEXT_NO_SOLUTION when it found none. The solver is not changed.
 std::vector<std::string> SolutionListLines(const Solver& solver);

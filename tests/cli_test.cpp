@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "common/texts.h"
 #include "solver/solver.h"
 
 extern char** environ;
@@ -147,22 +148,23 @@ TEST(Cli, ExplainShowsWhereTheTwoArithmeticsDisagree)
 
 TEST(Cli, ListSortsTheLinesByBytes)
 {
-    EXPECT_EQ("没有答案\n", RunCli({"list", "3", "3", "8", "8"}).out);
+    EXPECT_EQ(TEXT_NO_SOLUTION "\n", RunCli({"list", "3", "3", "8", "8"}).out);
     Lines sorted = SolveHand({1, 2, 12, 12});
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(Joined(sorted), RunCli({"list", "1", "2", "12", "12"}).out);
 }
 
-const std::string Right = "0\t24\tright\t祝贺你 / 开始下一局...\n";
-const std::string Invalid = "\t-\tinvalid\t不是合法的表达式! / ";
+const std::string Right = "0\t24\tright\t" TEXT_RIGHT_HEADLINE " / " TEXT_RIGHT_DETAIL "\n";
+const std::string Invalid = "\t-\tinvalid\t" TEXT_INVALID_HEADLINE " / ";
+const std::string Wrong = "\twrong\t" TEXT_WRONG_HEADLINE " / " TEXT_WRONG_DETAIL "\n";
 
 // One line per text: the control bytes and the backslash that a detail quotes are escaped.
 TEST(Cli, CheckPrintsResultValueJudgementAndVerdictPerText)
 {
-    EXPECT_EQ(Right + "513" + Invalid + "位置:2 原因:+ 不能跟在 + 后面\n" + "0\t23.9999981\twrong\t很遗憾！ / 你的答案不正确\n" +
+    EXPECT_EQ(Right + "513" + Invalid + "位置:2 原因:+ 不能跟在 + 后面\n" + "0\t23.9999981" + Wrong +
                   "1" + Invalid + "\\x0A 不能作为第一个字符\n" + "257" + Invalid + "位置:1 原因:\\x5C 不能跟在 1 后面\n",
               RunCli({"check", "1", "3", "5", "9", "9+5*3*1", "1++3", "(1+5/3)*9", "\n", "1\\3"}).out);
-    EXPECT_EQ("0\t24\twrong\t很遗憾！ / 你的答案不正确\n", RunCli({"check", "3", "3", "8", "8", "8*3 3 8"}).out)
+    EXPECT_EQ("0\t24" + Wrong, RunCli({"check", "3", "3", "8", "8", "8*3 3 8"}).out)
         << "a text that is no expression, whatever its value";
 }
 

@@ -1,6 +1,7 @@
 #include "ui/info_dialog.h"
 
 #include "ui/program.h"
+#include "ui/res/resource.h"
 
 static INT_PTR CALLBACK InfoDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
@@ -17,10 +18,10 @@ static INT_PTR CALLBACK InfoDialog(HWND dialog, UINT message, WPARAM wParam, LPA
 
 INT_PTR ShowHelp(HWND owner)
 {
-    return DialogBoxParamA(programInstance, "help", owner, InfoDialog, 0);
+    return DialogBoxParamA(programInstance, RESOURCE_NAME(IDD_HELP), owner, InfoDialog, 0);
 }
 
 INT_PTR ShowAbout(HWND owner)
 {
-    return DialogBoxParamA(programInstance, "about", owner, InfoDialog, 0);
+    return DialogBoxParamA(programInstance, RESOURCE_NAME(IDD_ABOUT), owner, InfoDialog, 0);
 }

@@ -53,8 +53,8 @@ static void AppendHelpAboutItems(HWND window)
 {
     HMENU systemMenu = GetSystemMenu(window, FALSE);
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_HELP, HelpMenuItem);
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, AboutMenuItem);
+    AppendMenuA(systemMenu, MF_STRING, IDM_HELP, TEXT_HELP_MENU_ITEM);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUT, TEXT_ABOUT_MENU_ITEM);
 }
 
 HWND CreateMainWindow(HINSTANCE instance, int showCommand)

@@ -37,16 +37,13 @@ struct Launch {
 Launch LaunchOnce(const std::string& program)
 {
     Launch launch;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + program + "\"";
     const double start = Now();
-    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    HANDLE process = StartProgram(program);
+    if (!process)
         return launch;
     HWND game = nullptr;
     while (Now() - start < 20 && launch.cards < 0) {
-        if (!game && (game = FindWindowA(MAIN_WINDOW_CLASS, "Veltro")) != nullptr)
+        if (!game && (game = FindGameWindow()) != nullptr)
             launch.window = Now() - start;
         if (game && IsWindowVisible(game) && ShowsFaces(game))
             launch.cards = Now() - start;
@@ -55,10 +52,7 @@ Launch LaunchOnce(const std::string& program)
     }
     if (game)
         PostMessageA(game, WM_COMMAND, IDC_CLOSE, 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    WaitForProgramEnd(process, 10000);
     return launch;
 }
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/card_art/art_files.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -23,17 +25,11 @@ Bytes ReadFile(const std::string& path)
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-std::string FaceName(int value)
-{
-    return std::string("card") + (value < 10 ? "0" : "") + std::to_string(value) + ".bmp";
-}
-
 TEST(CardArtTool, RedrawsTheCommittedFilesExactly)
 {
     const std::string scratch = VELTRO_SCRATCH_DIR;
     ASSERT_EQ(0, std::system(("mkdir -p '" + scratch + "' && '" VELTRO_CARD_ART_TOOL "' '" + scratch + "'").c_str()));
-    for (int file = 1; file <= 15; ++file) {
-        const std::string name = file <= 13 ? FaceName(file) : file == 14 ? "veltro.ico" : "about.ico";
+    for (const std::string& name : ArtFiles()) {
         const Bytes committed = ReadFile(VELTRO_RES_DIR "/" + name);
         EXPECT_TRUE(!committed.empty() && committed == ReadFile(scratch + "/" + name))
             << name << " differs from what the tool draws now";
@@ -54,8 +50,8 @@ TEST(CardFaces, ShowALargeCentredNumeralAndTwoCornerGlyphsTurnedToEachOther)
     const std::uint32_t background = 0xADA990, numeralInk = 0x66FF00, cornerInk = 0x330000;
     std::set<Bytes> faces;
     for (int value = 1; value <= 13; ++value) {
-        SCOPED_TRACE(FaceName(value));
-        const Bytes face = ReadFile(VELTRO_RES_DIR "/" + FaceName(value));
+        SCOPED_TRACE(CardFaceFile(value));
+        const Bytes face = ReadFile(VELTRO_RES_DIR "/" + CardFaceFile(value));
         std::set<std::uint32_t> colours;
         int left = 80, top = 80, right = -1, bottom = -1, strayCornerInk = 0;
         for (int y = 0; y < 80; ++y)

@@ -1,5 +1,5 @@
-// Writes the thirteen card faces (card01.bmp .. card13.bmp) and the two icon files
-// (veltro.ico: 32x32 and 16x16, about.ico: 32x32) that the resource script embeds.
+// Writes the thirteen card faces and the two icon files (the window's: 32x32 and
+// 16x16, the About box's: 32x32) that the resource script embeds, named as it names them.
 // The digits and the spade are this program's own outlines, sampled at pixel centres
 // with integer arithmetic only, so every machine and compiler draws the same bytes.
 //
@@ -11,6 +11,8 @@
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "tools/card_art/art_files.h"
 
 namespace {
 
@@ -393,15 +395,12 @@ int main(int argc, char** argv)
     const std::string outputDir = argv[1];
 
     bool written = true;
-    for (int value = 1; value <= 13; ++value) {
-        char name[16];
-        std::snprintf(name, sizeof name, "card%02d.bmp", value);
-        written = WriteFile(outputDir + "/" + name, FaceBitmapFile(CardFace(value))) && written;
-    }
+    for (int value = 1; value <= 13; ++value)
+        written = WriteFile(outputDir + "/" + CardFaceFile(value), FaceBitmapFile(CardFace(value))) && written;
     const Picture large = IconPicture(32);
     const Picture small = IconPicture(16);
-    written = WriteFile(outputDir + "/veltro.ico", IconFile({large, small})) && written;
-    written = WriteFile(outputDir + "/about.ico", IconFile({large})) && written;
+    written = WriteFile(outputDir + "/" VELTRO_ICON_FILE, IconFile({large, small})) && written;
+    written = WriteFile(outputDir + "/" ABOUT_ICON_FILE, IconFile({large})) && written;
     if (!written) {
         std::fprintf(stderr, "%s: cannot write into %s\n", argv[0], outputDir.c_str());
         return 1;

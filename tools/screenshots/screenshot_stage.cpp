@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "checker/verdict.h"
 #include "ui/custom_hand_dialog.h"
 #include "ui/info_dialog.h"
 #include "ui/main_window.h"
@@ -80,9 +81,11 @@ int main()
     PumpPendingMessages();
     SavePicture(window, "main-window.ppm");
 
-    const VerdictText right = {"祝贺你", "开始下一局..."};
-    const VerdictText wrong = {"很遗憾！", "你的答案不正确"};
-    const VerdictText invalid = {"不是合法的表达式!", "位置:2 原因:/ 不能跟在 / 后面"};
+    // The verdicts as the window would judge answers to its hand.
+    const Hand hand = {1, 5, 10, 13};
+    const VerdictText right = JudgeAnswer("(13-1)*(10/5)", hand).verdict;
+    const VerdictText wrong = JudgeAnswer("1+5+10+13", hand).verdict;
+    const VerdictText invalid = JudgeAnswer("1//5+10+13", hand).verdict;
     Hand typed = {};
     PhotographDialog("help.ppm", 0, [&] { ShowHelp(window); });
     PhotographDialog("about.ppm", 0, [&] { ShowAbout(window); });

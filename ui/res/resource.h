@@ -1,13 +1,25 @@
 #pragma once
-// The ids of the program's resources, controls, menu items and timers, for the
-// resource script, the program, its tests and its tools. The main, Help and About
-// templates are addressed by name (VLX, HELP, ABOUT); everything else by number.
+// The names and ids of the program's resources, controls, menu items and timers,
+// and the files its resources are made from, for the resource script, the program,
+// its tests and its tools. The main, Help and About templates are addressed by name,
+// everything else by number.
 
-// The main window's class, which names its template too (names match without
-// regard to case; the script writes them in capitals, as windres stores them).
-#define MAIN_WINDOW_CLASS   "vlx"
+// A bare word of the resource script as the code's string.
+#define RESOURCE_NAME_(word) #word
+#define RESOURCE_NAME(word) RESOURCE_NAME_(word)
 
-// Main window template "VLX"
+// The templates by name, as the script writes them; resource compilers store names
+// in capitals, and lookups by name ignore case. Help's is not written HELP, a keyword
+// of resource scripts.
+#define IDD_MAIN            VLX
+#define IDD_HELP            help
+#define IDD_ABOUT           ABOUT
+
+// The main window's class, which its template names, in the capitals both resource
+// compilers store it in (llvm-rc keeps a class name's case, windres raises it).
+#define MAIN_WINDOW_CLASS   RESOURCE_NAME(IDD_MAIN)
+
+// Main window template IDD_MAIN
 #define IDC_SOLUTION_LIST   1001
 #define IDC_SUBMIT          1002
 #define IDC_CUSTOM_HAND     1003
@@ -38,7 +50,8 @@
 #define IDT_CLOCK           1
 #define IDT_VERDICT         2
 
-// Card faces, one a value, numbered in order: the face of value v is IDB_CARD_1 + v - 1
+// Card faces, one a value, numbered in order: the face of value v is IDB_CARD_1 + v - 1,
+// made from the file CARD_FACE_FILE(vv) beside the script, vv the value in two digits
 #define IDB_CARD_1          104
 #define IDB_CARD_2          105
 #define IDB_CARD_3          106
@@ -52,7 +65,10 @@
 #define IDB_CARD_11         114
 #define IDB_CARD_12         115
 #define IDB_CARD_13         116
+#define CARD_FACE_FILE(vv)  RESOURCE_NAME(card##vv.bmp)
 
 // Group icons: the window class's (images 1 and 2) and the About box's (image 3)
 #define IDI_VELTRO          134
 #define IDI_ABOUT           136
+#define VELTRO_ICON_FILE    "veltro.ico"
+#define ABOUT_ICON_FILE     "about.ico"

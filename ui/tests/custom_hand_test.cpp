@@ -30,19 +30,7 @@ TEST_F(CustomHandTest, ConfirmedHandIsWrittenAndTheDealRestarts)
     EXPECT_EQ(Item(IDC_ANSWER), GetFocus());
 }
 
-TEST_F(CustomHandTest, CancelLeavesEverythingAsItWas)
-{
-    DealCustomHand({5, 6, 7, 8});
-    TypeAnswer("5+6");
-    ASSERT_TRUE(WithCustomHand([](HWND dialog) {
-        TypeText(Field(dialog, 0), "1");
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }));
-    EXPECT_EQ((Hand{5, 6, 7, 8}), Shown());
-    EXPECT_EQ("5+6", Text(IDC_ANSWER));
-}
-
-// A refused field keeps the dialog open with its text selected (the edge tests paste them).
+// A refused field keeps the dialog open with its text selected (the field test below).
 // OK pressed in the empty field itself: the focus moves on from it, not back to it.
 TEST_F(CustomHandTest, OkWithAnEmptyFieldMovesTheFocusOnAndStaysOpen)
 {
@@ -60,54 +48,65 @@ TEST_F(CustomHandTest, OkWithAnEmptyFieldMovesTheFocusOnAndStaysOpen)
     EXPECT_EQ((Hand{5, 6, 7, 8}), Shown());
 }
 
-// Each step types into the text the step before left.
-TEST_F(CustomHandTest, FieldTakesAtMostTwoDigitsByTyping)
+// A text typed key by key, or pasted, over the first field's selected text; leaving the
+// field judges its first two characters, and OK, with 2 3 4 in the others, its whole text.
+TEST_F(CustomHandTest, FieldTakesTwoDigitsIsLeftWithACardValueAndGivesTheHandOnlyAWholeOne)
 {
     const struct {
-        const char* typed;
-        bool selectAllFirst;
+        const char* text;
+        bool pasted;
         const char* shown;
-    } steps[] = {
-        {"a-1 .", false, "1"},  // non-digits dropped
-        {"\b", false, ""},
-        {"135a", false, "13"},  // a third digit beeps and is dropped
-        {"7", true, "7"},       // a selection is replaced
+        bool keptOnLeaving;  // the focus comes back to it, its text selected
+        int taken;           // the value the Hand receives; -1 for none: OK selects the field's text, Cancel leaves all as it was
+    } cases[] = {
+        {"a-1 .", false, "1", false, 1},  // non-digits dropped
+        {"135", false, "13", false, 13},  // a third digit beeps and is dropped
+        {"12\b\b9", false, "9", false, 9},
+        {"14", false, "14", true, -1},
+        {"0", false, "0", false, 0},
+        {"100", true, "100", false, -1},
+        {"1345", true, "1345", false, -1},
+        {"  7", true, "  7", false, -1},
+        {"014", true, "014", false, -1},
+        {"-1", true, "-1", false, -1},
+        {"1a", true, "1a", true, -1},
+        {"013", true, "013", false, 13},
     };
-    std::vector<std::string> shown;
-    ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
-        SetFocus(Field(dialog, 0));
-        for (const auto& step : steps) {
-            if (step.selectAllFirst)
-                SendMessageA(Field(dialog, 0), EM_SETSEL, 0, -1);
-            TypeText(Field(dialog, 0), step.typed);
-            shown.push_back(ControlText(Field(dialog, 0)));
-        }
-        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }));
-    ASSERT_EQ(std::size(steps), shown.size());
-    for (size_t i = 0; i < shown.size(); ++i)
-        EXPECT_EQ(steps[i].shown, shown[i]) << "after typing <" << steps[i].typed << ">";
-}
-
-TEST_F(CustomHandTest, FocusComesBackToAFieldThatIsNoCardValue)
-{
-    const std::pair<const char*, bool> cases[] = {{"14", true}, {"05", true}, {"99", true},
-                                                  {"0", false}, {"13", false}, {"", false}};
-    for (const auto& [typed, kept] : cases) {
-        const char* text = typed;  // a lambda cannot capture a structured binding
-        HWND focus = nullptr, first = nullptr;
-        std::pair<int, int> selection;
+    for (const auto& c : cases) {
+        DealCustomHand({5, 6, 7, 8});
+        TypeAnswer("5+6");
+        std::string shown;
+        bool kept = false;
+        std::pair<int, int> leftWith, refusedWith;
+        int focusAfterOk = 0;
         ASSERT_TRUE(WithCustomHand([&](HWND dialog) {
-            first = Field(dialog, 0);
+            HWND first = Field(dialog, 0);
             SetFocus(first);
-            TypeText(first, text);
+            TypeText(first, "11");
+            SendMessageA(first, EM_SETSEL, 0, -1);
+            c.pasted ? Paste(first, c.text) : TypeText(first, c.text);
+            shown = ControlText(first);
             SetFocus(Field(dialog, 1));
-            focus = GetFocus();
-            selection = EditSelection(first);
-            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        }));
-        EXPECT_EQ(kept, focus == first) << "left \"" << text << "\"";
-        const int end = static_cast<int>(std::strlen(text));
-        EXPECT_EQ(kept ? std::make_pair(0, 2) : std::make_pair(end, end), selection) << text;
+            kept = GetFocus() == first;
+            leftWith = EditSelection(first);
+            for (int i = 1; i < 4; ++i)
+                TypeText(Field(dialog, i), std::to_string(i + 1).c_str());
+            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            focusAfterOk = GetDlgCtrlID(GetFocus());
+            refusedWith = EditSelection(first);
+            if (IsWindowVisible(dialog))  // kept open: the player gives up
+                SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        })) << c.text;
+        const std::string text = std::string(c.pasted ? "pasted <" : "typed <") + c.text + ">";
+        const int length = static_cast<int>(std::strlen(c.shown));
+        EXPECT_EQ(c.shown, shown) << text;
+        EXPECT_EQ(c.keptOnLeaving, kept) << text << ": the focus kept on leaving";
+        EXPECT_EQ(std::make_pair(c.keptOnLeaving ? 0 : length, length), leftWith) << text << ": the selection on leaving";
+        EXPECT_EQ((c.taken >= 0 ? Hand{c.taken, 2, 3, 4} : Hand{5, 6, 7, 8}), Shown()) << text;
+        if (c.taken < 0) {
+            EXPECT_EQ(IDC_CARD_FIELD_0, focusAfterOk) << text << ": the focus after OK";
+            EXPECT_EQ(std::make_pair(0, length), refusedWith) << text << ": the selection after OK";
+            EXPECT_EQ("5+6", Text(IDC_ANSWER)) << text << ": the answer after Cancel";
+        }
     }
 }

@@ -27,12 +27,11 @@ void MainWindowTest::TypeAnswer(const char* text)
     TypeText(answer, text);
 }
 
-Verdict MainWindowTest::Submit()
+std::string MainWindowTest::Submit()
 {
-    Verdict verdict;
+    std::string verdict;
     const bool shown = WhileModal([this] { Command(IDC_SUBMIT); }, [&verdict](HWND dialog) {
-        verdict.headline = ItemText(dialog, IDC_VERDICT_HEAD);
-        verdict.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
+        verdict = ItemText(dialog, IDC_VERDICT_HEAD) + " / " + ItemText(dialog, IDC_VERDICT_DETAIL);
         for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick)
             SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
     });

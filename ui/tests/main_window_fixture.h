@@ -15,11 +15,6 @@
 #include "ui/res/resource.h"
 #include "driver/driver.h"
 
-struct Verdict {
-    std::string headline;  // empty when no verdict showed
-    std::string detail;
-};
-
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -34,9 +29,9 @@ protected:
     // Clears the answer field as a player would and types the text into it.
     void TypeAnswer(const char* text);
 
-    // Presses "提交" and reads the verdict dialog it opens, whose bar is then run to
-    // its end; a failure of the test when there is none or it does not end.
-    Verdict Submit();
+    // Presses "提交" and reads the verdict dialog it opens, "headline / detail", whose bar
+    // is then run to its end; a failure of the test when there is none or it does not end.
+    std::string Submit();
 
     // Presses "自定义牌面" and runs the step in the open dialog; answers whether it ran.
     bool WithCustomHand(const std::function<void(HWND dialog)>& step);

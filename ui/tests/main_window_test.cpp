@@ -1,34 +1,10 @@
 #include "ui/tests/main_window_fixture.h"
 
 #include <algorithm>
-#include <cstring>
 
+#include "checker/verdict.h"
 #include "deal/dealing.h"
 #include "ui/paint_cards.h"
-
-// "提交" is enabled exactly while the answer field holds text.
-TEST_F(MainWindowTest, OpensWithDealtHandEmptyAnswerAndSubmitDisabled)
-{
-    for (int value : Shown())
-        EXPECT_TRUE(HasCardFace(value)) << "a square shows no face";
-    EXPECT_EQ("", Text(IDC_ANSWER));
-    EXPECT_EQ("", Text(IDC_CLOCK));
-    EXPECT_FALSE(Enabled(IDC_SUBMIT));
-    EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
-    EXPECT_EQ(Item(IDC_ANSWER), GetFocus());
-    TypeAnswer(" ");
-    EXPECT_TRUE(Enabled(IDC_SUBMIT)) << "submit while the answer holds a space";
-}
-
-// What a player reads, converted from the program's GBK bytes by the system's code page.
-TEST_F(MainWindowTest, ShowsItsTextsInChinese)
-{
-    wchar_t text[32] = L"";
-    GetWindowTextW(Item(IDC_SUBMIT), text, 32);
-    EXPECT_STREQ(L"提交", text);
-    GetMenuStringW(GetSystemMenu(window, FALSE), IDM_HELP, text, 32, MF_BYCOMMAND);
-    EXPECT_STREQ(L"帮助(&H)...", text);
-}
 
 static int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count)
 {
@@ -75,20 +51,22 @@ static Picture DrawnInTheMenuFont(wchar_t character)
     return drawn;
 }
 
-// The Chinese of the system menu's Help and About items is drawn as glyphs: a face
-// without them (Wine's menu font under code page 936 is SimSun, mapped by the prefix
-// to the CJK font) draws every character as the same box, or as nothing.
+// The system menu's Help and About items read as the table writes them, converted
+// from the program's GBK by the system's code page, and their Chinese is drawn as
+// glyphs: a face without them (Wine's menu font under code page 936 is SimSun, mapped
+// by the prefix to the CJK font) draws every character as the same box, or as nothing.
 TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
 {
     std::wstring chinese;
-    for (int item : {IDM_HELP, IDM_ABOUT}) {
+    for (const auto& [item, table] : {std::make_pair(IDM_HELP, WIDE(TEXT_HELP_MENU_ITEM)),
+                                      std::make_pair(IDM_ABOUT, WIDE(TEXT_ABOUT_MENU_ITEM))}) {
         wchar_t text[32] = L"";
         GetMenuStringW(GetSystemMenu(window, FALSE), static_cast<UINT>(item), text, 32, MF_BYCOMMAND);
+        ASSERT_STREQ(table, text) << "system menu item " << item;
         for (const wchar_t* c = text; *c; ++c)
             if (*c > 0x7F)
                 chinese += *c;
     }
-    ASSERT_EQ(4u, chinese.size()) << "Chinese characters in the Help and About items";
     std::vector<Picture> drawn;
     for (wchar_t c : chinese)
         drawn.push_back(DrawnInTheMenuFont(c));
@@ -100,46 +78,41 @@ TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
     }
 }
 
-// A repaint shows the faces of the Hand as it is now, on the window's button-face background.
-TEST_F(MainWindowTest, PaintShowsTheHandsFacesOnTheButtonFaceColour)
+// A deal, the window's first or one of "发牌", shows four faces and an empty answer field, which
+// has the focus, an empty list, "显示结果" enabled and "提交" disabled until the answer holds text;
+// the clock counts from 0 (it shows nothing before its first tick). A repaint shows the
+// same faces, on the window's button-face background.
+TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
 {
-    for (const Hand& hand : {Hand{1, 1, 1, 1}, Hand{13, 12, 11, 10}}) {
-        DealCustomHand(hand);
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        EXPECT_EQ(hand, Shown());
-        EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
-    }
-}
-
-// The count itself is the deal clock's; the window shows it in at least three characters.
-TEST_F(MainWindowTest, ClockTimerShowsTheSecondsOfTheDeal)
-{
-    ResetDealClock();
-    SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    EXPECT_EQ("  0", Text(IDC_CLOCK));
-    dealClock = {1000, NoReading};
-    SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    EXPECT_EQ("1000", Text(IDC_CLOCK));
-}
-
-// The new cards show at once: a deal writes 1..13 where the typed hand had no faces.
-TEST_F(MainWindowTest, DealShowsNewCardsEmptiesAnswerAndListAndRestartsTheClock)
-{
+    const auto expectFreshDeal = [this](const char* when, const char* clock) {
+        for (int value : Shown())
+            EXPECT_TRUE(HasCardFace(value)) << when << ": a square shows no face";
+        EXPECT_EQ("", Text(IDC_ANSWER)) << when;
+        EXPECT_FALSE(Enabled(IDC_SUBMIT)) << when;
+        EXPECT_EQ(0u, Lines().size()) << when;
+        EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS)) << when;
+        EXPECT_EQ(Item(IDC_ANSWER), GetFocus()) << when;
+        EXPECT_EQ(clock, Text(IDC_CLOCK)) << when;
+    };
+    DealCustomHand({0, 0, 0, 0});  // no faces, which the window opened anew and the deal must replace
+    DestroyWindow(window);
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    expectFreshDeal("opened", "");
     DealCustomHand({0, 0, 0, 0});
-    TypeAnswer("1+2");
+    TypeAnswer(" ");
+    EXPECT_TRUE(Enabled(IDC_SUBMIT)) << "submit while the answer holds a space";
     Command(IDC_SHOW_RESULTS);
     dealClock = {5, 0};
     SetFocus(Item(IDC_DEAL));  // as the click on it does
     Command(IDC_DEAL);
-    for (int value : Shown())
-        EXPECT_TRUE(HasCardFace(value)) << "a square shows no face after the deal";
-    EXPECT_EQ("", Text(IDC_ANSWER));
-    EXPECT_FALSE(Enabled(IDC_SUBMIT));
-    EXPECT_EQ(0u, Lines().size());
-    EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
-    EXPECT_EQ(Item(IDC_ANSWER), GetFocus());
     SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    EXPECT_EQ("  0", Text(IDC_CLOCK));
+    expectFreshDeal("dealt", "  0");
+    const Hand dealt = Shown();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(dealt, Shown()) << "the hand a repaint shows";
+    EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
 }
 
 // Each card is the millisecond clock's reading modulo 13, after sleeps of 0..13 ms:
@@ -156,63 +129,52 @@ TEST_F(MainWindowTest, ThreeDealsInARowDoNotAllShowTheSameHand)
         << "three deals in a row all showed " << testing::PrintToString(dealt[0]);
 }
 
-TEST_F(MainWindowTest, SubmitShowsTheVerdictAndSelectsABadCharacter)
+// The verdict is the checker's on the first 29 characters. Wrong or invalid, the answer and
+// the hand stay, a bad character selected; right, the next deal comes. The answers are
+// pasted: 10,000 keystrokes would only slow the test.
+TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainWhenRight)
 {
     const struct {
-        const char* answer;
-        std::string headline;
-        std::string detail;
+        Hand hand;
+        std::string answer;
         int selected;  // the character selected, or -1: the selection is left alone
     } cases[] = {
-        {"8/(3-8/3)", WrongHeadline, WrongDetail, -1},  // 24.0000057 in single precision
-        {"8/(3-3)*8", WrongHeadline, WrongDetail, -1},
-        {"8*3 3 8", WrongHeadline, WrongDetail, -1},  // 24, but no expression
-        {"8//3+3+8", InvalidHeadline, "位置:2 原因:/ 不能跟在 / 后面", 2},
-        {"*8+3", InvalidHeadline, "* 不能作为第一个字符", 0},
-        {"(8*3", InvalidHeadline, "括号不匹配!", -1},
+        {{3, 3, 8, 8}, "8/(3-8/3)", -1},  // 24.0000057 in single precision
+        {{3, 3, 8, 8}, "8/(3-3)*8", -1},
+        {{3, 3, 8, 8}, "8*3 3 8", -1},  // 24, but no expression
+        {{3, 3, 8, 8}, "8//3+3+8", 2},
+        {{3, 3, 8, 8}, "*8+3", 0},
+        {{3, 3, 8, 8}, "(8*3", -1},
+        {{1, 2, 3, 4}, "1*2*3" + std::string(23, ' ') + "*4", -1},
+        {{1, 2, 3, 4}, std::string(20, ' ') + "(1+2+3)*4" + std::string(10000, ' '), -1},  // right by its 29th
     };
-    DealCustomHand({3, 3, 8, 8});
+    int rights = 0;
     for (const auto& c : cases) {
-        TypeAnswer(c.answer);
-        SendMessageA(Item(IDC_ANSWER), EM_SETSEL, 20, 20);
-        Verdict verdict = Submit();
-        EXPECT_EQ(BytesInHex(c.headline), BytesInHex(verdict.headline)) << c.answer;
-        EXPECT_EQ(BytesInHex(c.detail), BytesInHex(verdict.detail)) << c.answer;
+        DealCustomHand(c.hand);
+        SetWindowTextA(Item(IDC_ANSWER), c.answer.c_str());
+        const int end = static_cast<int>(c.answer.size());
+        SendMessageA(Item(IDC_ANSWER), EM_SETSEL, static_cast<WPARAM>(end), end);
+        Command(IDC_SHOW_RESULTS);
+        const JudgedAnswer judged = JudgeAnswer(c.answer.c_str(), c.hand);
+        const std::string expected = std::string(judged.verdict.headline) + " / " + judged.verdict.detail;
+        const std::string answer = c.answer.substr(0, 30);  // for the messages
+        EXPECT_EQ(BytesInHex(expected), BytesInHex(Submit())) << answer;
+        if (judged.judgement == Judgement::Right) {
+            EXPECT_EQ("", Text(IDC_ANSWER)) << answer << ": no new deal";
+            EXPECT_EQ(0u, Lines().size()) << answer << ": no new deal";
+            ++rights;
+            continue;
+        }
         EXPECT_EQ(c.answer, Text(IDC_ANSWER));
-        EXPECT_EQ((Hand{3, 3, 8, 8}), Shown()) << c.answer;
-        const int end = static_cast<int>(std::strlen(c.answer));
+        EXPECT_EQ(c.hand, Shown()) << answer;
         EXPECT_EQ(c.selected < 0 ? std::make_pair(end, end) : std::make_pair(c.selected, c.selected + 1),
-                  EditSelection(Item(IDC_ANSWER))) << c.answer;
+                  EditSelection(Item(IDC_ANSWER))) << answer;
     }
+    EXPECT_EQ(1, rights) << "answers the checker judges right";
 }
 
-TEST_F(MainWindowTest, RightAnswerCongratulatesAndDealsAgain)
-{
-    DealCustomHand({1, 2, 3, 4});
-    TypeAnswer("(1+2+3)*4");
-    Command(IDC_SHOW_RESULTS);
-    Verdict verdict = Submit();
-    EXPECT_EQ(BytesInHex(RightHeadline), BytesInHex(verdict.headline));
-    EXPECT_EQ(BytesInHex(RightDetail), BytesInHex(verdict.detail));
-    EXPECT_EQ("", Text(IDC_ANSWER));
-    EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS));
-    EXPECT_EQ(0u, Lines().size());
-}
-
-// Pasted rather than typed: 10,000 keystrokes would only slow the test.
-TEST_F(MainWindowTest, AnswerIsJudgedByItsFirst29Characters)
-{
-    const std::pair<std::string, std::string> cases[] = {
-        {"(1+2+3)*4" + std::string(10000, ' '), RightHeadline},
-        {"1*2*3                       *4", InvalidHeadline},
-    };
-    for (const auto& [answer, headline] : cases) {
-        DealCustomHand({1, 2, 3, 4});
-        SetWindowTextA(Item(IDC_ANSWER), answer.c_str());
-        EXPECT_EQ(BytesInHex(headline), BytesInHex(Submit().headline)) << answer.size() << " characters";
-    }
-}
-
+// Clicked, the button takes the focus before it is disabled: the focus goes on to the
+// answer field. The list is drawn once filled.
 TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
 {
     const struct {
@@ -222,11 +184,18 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
         std::string oneOfThem;
     } cases[] = {
         {{12, 12, 1, 1}, 180, 45, "12-(1-12-1)"},
-        {{3, 3, 8, 8}, 1, 1, NoSolutionLine},
+        {{3, 3, 8, 8}, 1, 1, TEXT_NO_SOLUTION},
     };
     for (const auto& c : cases) {
         DealCustomHand(c.hand);  // which enables the button again too
-        Command(IDC_SHOW_RESULTS);
+        HWND list = Item(IDC_SOLUTION_LIST), button = Item(IDC_SHOW_RESULTS);
+        UpdateWindow(list);
+        const Picture empty = CaptureClient(list);
+        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));  // which gives the button the focus
+        SendMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(IDC_ANSWER, GetDlgCtrlID(GetFocus())) << "control that the player's next key goes to (0: none)";
+        UpdateWindow(list);
+        EXPECT_NE(empty.pixels, CaptureClient(list).pixels) << "the list not drawn once filled";
         std::vector<std::string> lines = Lines();
         ASSERT_EQ(c.lines, lines.size()) << c.oneOfThem;
         EXPECT_NE(lines.end(), std::find(lines.begin(), lines.end(), c.oneOfThem)) << BytesInHex(c.oneOfThem);
@@ -239,43 +208,19 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
     }
 }
 
-// Drawn once after the fill: a list box left with its redrawing off would stay blank.
-TEST_F(MainWindowTest, SolutionListIsPaintedOnceFilled)
-{
-    HWND list = Item(IDC_SOLUTION_LIST);
-    UpdateWindow(list);
-    const Picture empty = CaptureClient(list);
-    Command(IDC_SHOW_RESULTS);
-    UpdateWindow(list);
-    EXPECT_NE(empty.pixels, CaptureClient(list).pixels);
-}
-
-TEST_F(MainWindowTest, CloseEndsTheMessageLoopWithZero)
-{
-    Command(IDC_CLOSE);
-    EXPECT_FALSE(IsWindow(window));
-    MSG quit;
-    ASSERT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(0u, quit.wParam);
-}
-
 // The About box shows the program's icon; Help has none.
 TEST_F(MainWindowTest, HelpAndAboutOpenFromTheSystemMenuAndCloseByOkOrEsc)
 {
-    const struct {
-        WPARAM command;
-        int closeWith;
-        bool icon;
-    } cases[] = {{IDM_HELP, IDOK, false}, {IDM_HELP, IDCANCEL, false}, {IDM_ABOUT, IDOK, true}, {IDM_ABOUT, IDCANCEL, true}};
-    for (const auto& c : cases) {
-        bool icon = false, closed = false;
-        EXPECT_TRUE(WhileModal([&] { SendMessageA(window, WM_SYSCOMMAND, c.command, 0); }, [&](HWND dialog) {
-            for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-                icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
-            SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(c.closeWith), 0);
-            closed = !IsWindowVisible(dialog);
-        })) << "system menu command " << c.command;
-        EXPECT_EQ(c.icon, icon) << "system menu command " << c.command;
-        EXPECT_TRUE(closed) << "system menu command " << c.command << ", closed with " << c.closeWith;
-    }
+    for (WPARAM command : {IDM_HELP, IDM_ABOUT})
+        for (int closeWith : {IDOK, IDCANCEL}) {
+            bool icon = false, closed = false;
+            EXPECT_TRUE(WhileModal([&] { SendMessageA(window, WM_SYSCOMMAND, command, 0); }, [&](HWND dialog) {
+                for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+                    icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+                SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(closeWith), 0);
+                closed = !IsWindowVisible(dialog);
+            })) << "system menu command " << command;
+            EXPECT_EQ(command == IDM_ABOUT, icon) << "system menu command " << command;
+            EXPECT_TRUE(closed) << "system menu command " << command << ", closed with " << closeWith;
+        }
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/driver.h"
 #include "ui/res/resource.h"
 
 namespace {
@@ -59,14 +60,28 @@ HMODULE Program()
     return program;
 }
 
+// The name a resource compiler stores: in capitals.
+std::string Stored(std::string name)
+{
+    CharUpperA(name.data());
+    return name;
+}
+
+std::string Numbered(int id)
+{
+    return "#" + std::to_string(id);
+}
+
 // Types 2 bitmap, 3 icon, 5 dialog, 14 group icon, 24 manifest, all in Chinese (2052); nothing else.
 TEST(Resources, TheProgramHoldsTheInventory)
 {
-    Inventory expected = {{"#5 ABOUT", 0}, {"#5 HELP", 0}, {"#5 VLX", 0}, {"#5 #131", 0},        {"#5 #133", 0},
-                          {"#3 #1", 744},  {"#3 #2", 296}, {"#3 #3", 744}, {"#14 #134", 6 + 2 * 14}, {"#14 #136", 6 + 14},
+    Inventory expected = {{"#5 " + Stored(RESOURCE_NAME(IDD_MAIN)), 0}, {"#5 " + Stored(RESOURCE_NAME(IDD_HELP)), 0},
+                          {"#5 " + Stored(RESOURCE_NAME(IDD_ABOUT)), 0}, {"#5 " + Numbered(IDD_CUSTOM_HAND), 0},
+                          {"#5 " + Numbered(IDD_VERDICT), 0}, {"#3 #1", 744}, {"#3 #2", 296}, {"#3 #3", 744},
+                          {"#14 " + Numbered(IDI_VELTRO), 6 + 2 * 14}, {"#14 " + Numbered(IDI_ABOUT), 6 + 14},
                           {"#24 #1", 0}};
-    for (int id = 104; id <= 116; ++id)
-        expected["#2 #" + std::to_string(id)] = 7464;
+    for (int id = IDB_CARD_1; id <= IDB_CARD_13; ++id)
+        expected["#2 " + Numbered(id)] = 7464;
     Inventory inventory;
     ASSERT_NE(nullptr, Program()) << ExePath();
     EnumResourceTypesA(Program(), AddType, reinterpret_cast<LONG_PTR>(&inventory));
@@ -109,29 +124,16 @@ TEST(VeltroExe, EndsWithStatus1WhenItsWindowCannotBeMade)
     for (wchar_t c : L"unregistered")  // with its terminator
         unmakeable.push_back(static_cast<WORD>(c));
     unmakeable.push_back(0);  // no title
-    std::string name = MAIN_WINDOW_CLASS;
-    CharUpperA(name.data());  // as resource names are stored
     HANDLE update = BeginUpdateResourceA(copy.c_str(), FALSE);
     ASSERT_TRUE(update &&
-                UpdateResourceA(update, RT_DIALOG, name.c_str(), 2052, unmakeable.data(),
+                UpdateResourceA(update, RT_DIALOG, Stored(RESOURCE_NAME(IDD_MAIN)).c_str(), 2052, unmakeable.data(),
                                 static_cast<DWORD>(unmakeable.size() * sizeof(WORD))) &&
                 EndUpdateResourceA(update, FALSE)) << "the template not replaced in " << copy;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    std::string commandLine = "\"" + copy + "\"";
-    ASSERT_TRUE(
-        CreateProcessA(copy.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    const bool ended = WaitForSingleObject(process.hProcess, 20000) == WAIT_OBJECT_0;
-    if (!ended)
-        TerminateProcess(process.hProcess, 259);
-    DWORD status = 259;
-    GetExitCodeProcess(process.hProcess, &status);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    HANDLE process = StartProgram(copy);
+    ASSERT_NE(nullptr, process) << "cannot start " << copy;
+    const long status = WaitForProgramEnd(process, 20000);
     DeleteFileA(copy.c_str());
-    EXPECT_TRUE(ended) << "still running 20 s after its window failed";
-    EXPECT_EQ(1u, status) << "the exit status of a program whose window could not be made";
+    EXPECT_EQ(1, status) << "the exit status of a program whose window could not be made (-1: still running 20 s on)";
 }
 
 }  // namespace

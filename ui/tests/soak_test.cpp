@@ -85,12 +85,12 @@ protected:
         if (!ConfirmCustomHand(round.hand))
             fault += "no custom hand dialog; ";
         const std::pair<const char*, const char*> submits[] = {
-            {round.wrong, WrongHeadline}, {round.invalid, InvalidHeadline}, {round.right, RightHeadline}};
+            {round.wrong, TEXT_WRONG_HEADLINE}, {round.invalid, TEXT_INVALID_HEADLINE}, {round.right, TEXT_RIGHT_HEADLINE}};
         for (const auto& [answer, headline] : submits) {
             if (answer == round.right)
                 Command(IDC_SHOW_RESULTS);
             TypeAnswer(answer);
-            if (Submit().headline != headline)
+            if (Submit().rfind(std::string(headline) + " / ", 0) != 0)
                 fault += std::string(answer) + " not judged as " + BytesInHex(headline) + "; ";
         }
         return fault;

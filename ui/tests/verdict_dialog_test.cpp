@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "common/texts.h"
 #include "ui/res/resource.h"
 #include "driver/driver.h"
 #include "ui/verdict_dialog.h"
@@ -14,8 +15,7 @@ namespace {
 
 struct VerdictRun {
     INT_PTR result = 0;
-    std::string headline;
-    std::string detail;
+    std::string lines;  // "headline / detail"
     std::vector<LRESULT> barAfterTicks;  // the bar's position after each tick, while the dialog shows
 };
 
@@ -24,8 +24,7 @@ VerdictRun RunVerdict(const VerdictText& verdict)
 {
     VerdictRun run;
     EXPECT_TRUE(WhileModal([&] { run.result = ShowVerdict(nullptr, verdict); }, [&run](HWND dialog) {
-        run.headline = ItemText(dialog, IDC_VERDICT_HEAD);
-        run.detail = ItemText(dialog, IDC_VERDICT_DETAIL);
+        run.lines = ItemText(dialog, IDC_VERDICT_HEAD) + " / " + ItemText(dialog, IDC_VERDICT_DETAIL);
         for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick) {
             SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
             SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
@@ -35,30 +34,24 @@ VerdictRun RunVerdict(const VerdictText& verdict)
     return run;
 }
 
-// A line of 39 bytes shows whole; one left unterminated is cut there, though the
-// fields lie next to each other and reading on past the first would show both.
-TEST(VerdictDialog, ShowsEachLineUpTo39Bytes)
+// Esc reaches the dialog as IDCANCEL, which does not end it. A line of 39 bytes shows
+// whole; one left unterminated is cut there, though the fields lie next to each other
+// and reading on past the first would show both.
+TEST(VerdictDialog, ShowsItsLinesUpTo39BytesAndEndsWithOneOnThe101stTickWithTheBarAt100)
 {
     constexpr char Longest[] = "你的答案不正确你的答案不正确你的答案不!";
     static_assert(sizeof Longest == 40, "39 bytes and the terminator");
-    VerdictText whole = {"很遗憾！", {}}, unterminated;
+    VerdictText whole = {TEXT_WRONG_HEADLINE, {}}, unterminated;
     std::memcpy(whole.detail, Longest, sizeof Longest);
     std::memset(&unterminated, 'D', sizeof unterminated);
     const VerdictRun shown[] = {RunVerdict(whole), RunVerdict(unterminated)};
-    EXPECT_EQ(BytesInHex("很遗憾！"), BytesInHex(shown[0].headline));
-    EXPECT_EQ(BytesInHex(Longest), BytesInHex(shown[0].detail));
-    EXPECT_EQ(std::string(39, 'D') + " / " + std::string(39, 'D'), shown[1].headline + " / " + shown[1].detail);
-}
-
-// Esc reaches the dialog as IDCANCEL, which does not end it.
-TEST(VerdictDialog, EndsWithOneOnThe101stTickWithTheBarAt100)
-{
+    EXPECT_EQ(BytesInHex(TEXT_WRONG_HEADLINE " / " + std::string(Longest)), BytesInHex(shown[0].lines));
+    EXPECT_EQ(std::string(39, 'D') + " / " + std::string(39, 'D'), shown[1].lines);
     std::vector<LRESULT> positions;
     for (LRESULT position = 0; position <= 100; ++position)
         positions.push_back(position);
-    VerdictRun run = RunVerdict(VerdictText{"祝贺你", "开始下一局..."});
-    EXPECT_EQ(1, run.result);
-    EXPECT_EQ(positions, run.barAfterTicks);
+    EXPECT_EQ(1, shown[0].result);
+    EXPECT_EQ(positions, shown[0].barAfterTicks);
 }
 
 UINT_PTR WINAPI FailingSetTimer(HWND, UINT_PTR, UINT, TIMERPROC)
@@ -79,7 +72,7 @@ TEST(VerdictDialog, WithoutItsTimerShowsTheBarFullAndEndsByThePlayersKey)
     for (const auto& k : keys) {
         INT_PTR result = 0;
         LRESULT bar = -1;
-        const bool ended = WhileModal([&] { result = ShowVerdict(nullptr, VerdictText{"祝贺你", "开始下一局..."}); },
+        const bool ended = WhileModal([&] { result = ShowVerdict(nullptr, VerdictText{TEXT_RIGHT_HEADLINE, TEXT_RIGHT_DETAIL}); },
                                       [&](HWND dialog) {
                                           bar = SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0);
                                           SendMessageA(dialog, k.message, k.wParam, 0);
