@@ -8,16 +8,18 @@
 #define RESOURCE_NAME_(word) #word
 #define RESOURCE_NAME(word) RESOURCE_NAME_(word)
 
-// The templates by name, as the script writes them; resource compilers store names
+// The templates by name, as the program asks for them; resource compilers store names
 // in capitals, and lookups by name ignore case. Help's is not written HELP, a keyword
 // of resource scripts.
-#define IDD_MAIN            VLX
+#define IDD_MAIN            vlx
 #define IDD_HELP            help
-#define IDD_ABOUT           ABOUT
+#define IDD_ABOUT           about
 
-// The main window's class, which its template names, in the capitals both resource
-// compilers store it in (llvm-rc keeps a class name's case, windres raises it).
+// The main window's class, which the program registers and whose template bears its name.
 #define MAIN_WINDOW_CLASS   RESOURCE_NAME(IDD_MAIN)
+// The same class as the template names it: windres stores a class name in capitals,
+// llvm-rc as written, so it is written in capitals for both to store the same bytes.
+#define MAIN_TEMPLATE_CLASS "VLX"
 
 // Main window template IDD_MAIN
 #define IDC_SOLUTION_LIST   1001
