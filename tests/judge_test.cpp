@@ -124,14 +124,18 @@ TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
     }
 }
 
-// The value of the text as judged, to the last digit of single precision, and
-// whether its evaluation stopped.
+// The evaluation of the text as validated: its value to the last digit of single
+// precision, and whether it stopped.
 std::string Evaluated(const std::string& text, const Hand& hand)
 {
-    const JudgedAnswer judged = JudgeAnswer(text.c_str(), hand);
+    NumberSequence numbers;
+    OperatorSequence operators;
+    if (ValidateAnswer(text.c_str(), numbers, operators, hand) != Accepted)
+        return std::string("refused: ") + JudgeAnswer(text.c_str(), hand).verdict.detail;
+    bool stopped = false;
+    const float value = EvaluateAnswer(numbers, operators, &stopped);
     std::ostringstream evaluated;
-    evaluated << (judged.checkResult != Accepted ? "refused " : judged.evaluationStopped ? "stopped at " : "")
-              << std::setprecision(9) << judged.value;
+    evaluated << (stopped ? "stopped at " : "") << std::setprecision(9) << value;
     return evaluated.str();
 }
 
@@ -151,6 +155,7 @@ TEST(EvaluateAnswer, ComputesTheValueByTheUsualRulesOrStops)
         // Each intermediate rounded to single precision: 24 exactly in rationals.
         {"8/(3-8/3)", "24.0000057", h3388}, {"(1+5/3)*9", "23.9999981", {1, 3, 5, 9}},
         {"8/(1-2/3)", "24.0000019", {1, 2, 3, 8}},
+        {"1+2+3+4                      *2+4", "10"},  // validation reads the first 29 bytes only
         // Not well-formed, yet the steps run to their end.
         {"1 2+3*4", "7"}, {"(4*3)(2*1)", "24"},
         {"4 3 2 1", "stopped at nan"}, {"1 2 3 4", "stopped at nan"},  // a character past "#"
