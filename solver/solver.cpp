@@ -13,24 +13,6 @@
 #error "Veltro's solver needs float arithmetic evaluated in float (FLT_EVAL_METHOD == 0)"
 #endif
 
-namespace {
-
-// Appends the text of each candidate's first shape that hits the Target, with
-// every operation computed in Number.
-template <typename Number>
-void AppendSolutions(const Hand& hand, std::vector<std::string>& solutions)
-{
-    // At most one solution per candidate: 24 arrangements x 64 operator triples.
-    solutions.reserve(solutions.size() + 24 * 64);
-    shapes::Values<Number> values;
-    shapes::ForEachCandidate(hand, [&](const shapes::Candidate& candidate) {
-        if (const int shape = values.FindShape())
-            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
-    }, values);
-}
-
-}  // namespace
-
 void Solver::SetHand(const Hand& hand)
 {
     values = hand;
@@ -38,7 +20,13 @@ void Solver::SetHand(const Hand& hand)
 
 void Solver::Search()
 {
-    AppendSolutions<float>(values, solutions);
+    // At most one solution per candidate: 24 arrangements x 64 operator triples.
+    solutions.reserve(solutions.size() + 24 * 64);
+    shapes::Values<float> single;
+    shapes::ForEachCandidate(values, [&](const shapes::Candidate& candidate) {
+        if (const int shape = single.FindShape())
+            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
+    }, single);
 }
 
 bool Solver::SearchExact()
@@ -46,7 +34,11 @@ bool Solver::SearchExact()
     for (std::int32_t value : values)
         if (value < -LargestExactValue || value > LargestExactValue)
             return false;
-    AppendSolutions<Fraction>(values, solutions);
+    shapes::Values<Fraction> exact;
+    shapes::ForEachCandidate(values, [&](const shapes::Candidate& candidate) {
+        if (const int shape = exact.FindShape())
+            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
+    }, exact);
     return true;
 }
 
