@@ -21,9 +21,9 @@
 namespace {
 
 // The floor: the least work any exhaustive single-precision search must do. Every
-// one of the 24 orders x 64 operator triples x 5 bracketings is evaluated, each
+// one of the 24 orders x 64 operator triples x 5 shapes is evaluated, each
 // sub-expression once per candidate, with no texts and nothing stored; it counts
-// the candidates that hit 24 in some bracketing.
+// the candidates that hit 24 in some shape.
 float Apply(float x, float y, int op)
 {
     switch (op) {
@@ -145,7 +145,7 @@ public:
             if (floor == seconds_.end() || floor->second <= 0.0)
                 continue;
             if (!header) {
-                std::printf("\nThe search beside its floor (every candidate in all five bracketings, no texts),\n"
+                std::printf("\nThe search beside its floor (every candidate in all five shapes, no texts),\n"
                             "CPU time of the fastest repetition:\n");
                 header = true;
             }

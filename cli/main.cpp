@@ -136,7 +136,7 @@ int RunList(const Hand& hand)
     Solver solver;
     solver.SetHand(hand);
     solver.Search();
-    std::vector<std::string> lines = SolutionListLines(solver);
+    std::vector<std::string> lines = SolutionListLines(solver.solutions);
     std::sort(lines.begin(), lines.end());  // std::string compares bytes as unsigned char
     for (const std::string& line : lines)
         PrintLine(line);

@@ -124,7 +124,7 @@ void CheckCase(const Hand& hand, const std::string& text)
     const Reference reference(read);
     if (judged.judgement == Judgement::Right) {
         Require(reference.WellFormed(), "judged right, yet no well-formed expression");
-        // Hands of 1..99: the solver tries every order, operator triple and bracketing.
+        // Hands of 1..99: the solver tries every order, operator triple and shape.
         Require(!SolveHand(hand).empty(), "judged right on a hand without a solution");
     }
     Require(judged.wellFormed == reference.WellFormed(), "well-formedness differs from the reference");

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <numeric>
 
-#include "solver/bracketings.h"
+#include "solver/shapes.h"
 #include "solver/solver.h"
 
 std::string FractionText(Fraction value)
@@ -23,19 +23,14 @@ SearchComparison CompareSearches(const Hand& hand)
     for (std::int32_t value : hand)
         if (std::abs(value) > LargestExactValue)
             return comparison;
-    Solver solver;
-    solver.SetHand(hand);
-    bracketing::Values<float> singleValues;
-    bracketing::Values<Fraction> exactValues;
+    shapes::Values<float> singleValues;
+    shapes::Values<Fraction> exactValues;
     // Adds the line of the candidate's solution in one arithmetic, found as shape.
-    auto addLine = [&](bool exactOnly, int shape) {
-        solver.shape = shape;
-        solver.BuildSolutionText();
-        comparison.lines.push_back(
-            {exactOnly, solver.text, exactValues.ShapeValue(shape), singleValues.ShapeValue(shape)});
-        solver.text.clear();
+    auto addLine = [&](const shapes::Candidate& candidate, bool exactOnly, int shape) {
+        comparison.lines.push_back({exactOnly, SolutionText(candidate.order, candidate.ops, shape),
+                                    exactValues.ShapeValue(shape), singleValues.ShapeValue(shape)});
     };
-    solver.ForEachCandidate([&] {
+    shapes::ForEachCandidate(hand, [&](const shapes::Candidate& candidate) {
         const int single = singleValues.FindShape();
         const int exact = exactValues.FindShape();
         if (single != 0)
@@ -46,9 +41,9 @@ SearchComparison CompareSearches(const Hand& hand)
             return;
         ++comparison.differ;
         if (single != 0)
-            addLine(false, single);
+            addLine(candidate, false, single);
         if (exact != 0)
-            addLine(true, exact);
+            addLine(candidate, true, exact);
     }, singleValues, exactValues);
     return comparison;
 }

@@ -2,9 +2,9 @@
 
 #include "common/texts.h"
 
-std::vector<std::string> SolutionListLines(const Solver& solver)
+std::vector<std::string> SolutionListLines(const std::vector<std::string>& solutions)
 {
-    if (solver.solutions.empty())
+    if (solutions.empty())
         return {std::string(TEXT_NO_SOLUTION)};
-    return solver.solutions;
+    return solutions;
 }

@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "solver/solver.h"
-
-// The solver's texts in search order, identical texts kept; or the single line
-// TEXT_NO_SOLUTION when it found none. The solver is not changed.
-std::vector<std::string> SolutionListLines(const Solver& solver);
+// A search's solutions in search order, identical texts kept; or the single line
+// TEXT_NO_SOLUTION (没有答案) when it found none.
+std::vector<std::string> SolutionListLines(const std::vector<std::string>& solutions);

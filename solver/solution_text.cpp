@@ -1,5 +1,5 @@
 // The display text of a solution, with the parentheses of a fixed table rather
-// than a general minimal bracketing.
+// than the fewest the rules of precedence need.
 
 #include <charconv>
 
@@ -106,9 +106,4 @@ std::string SolutionText(const std::array<std::int32_t, 4>& order, const std::ar
             text.push_back(ops[i]);
     }
     return text;
-}
-
-void Solver::BuildSolutionText()
-{
-    text += SolutionText(order, ops, shape);
 }

@@ -2,7 +2,7 @@
 
 #include <cfloat>
 
-#include "solver/bracketings.h"
+#include "solver/shapes.h"
 
 // Every intermediate result must be a single-precision value. On x86_64 (SSE) and
 // on every target whose FLT_EVAL_METHOD is 0, float arithmetic is done in float;
@@ -15,18 +15,17 @@
 
 void Solver::SetHand(const Hand& hand)
 {
-    for (std::size_t i = 0; i < 4; ++i)
-        values[i] = hand[i];
+    values = hand;
 }
 
 void Solver::Search()
 {
     // At most one solution per candidate: 24 arrangements x 64 operator triples.
     solutions.reserve(solutions.size() + 24 * 64);
-    bracketing::Values<float> single;
-    ForEachCandidate([&] {
-        if (const int found = single.FindShape())
-            Record(found);
+    shapes::Values<float> single;
+    shapes::ForEachCandidate(values, [&](const shapes::Candidate& candidate) {
+        if (const int shape = single.FindShape())
+            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
     }, single);
 }
 
@@ -35,10 +34,10 @@ bool Solver::SearchExact()
     for (std::int32_t value : values)
         if (value < -LargestExactValue || value > LargestExactValue)
             return false;
-    bracketing::Values<Fraction> exact;
-    ForEachCandidate([&] {
-        if (const int found = exact.FindShape())
-            Record(found);
+    shapes::Values<Fraction> exact;
+    shapes::ForEachCandidate(values, [&](const shapes::Candidate& candidate) {
+        if (const int shape = exact.FindShape())
+            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
     }, exact);
     return true;
 }
@@ -65,15 +64,7 @@ std::vector<std::string> SolveHand(const Hand& hand, bool exact)
     return std::move(solver.solutions);
 }
 
-void Solver::Record(int found)
-{
-    shape = found;
-    BuildSolutionText();
-    solutions.push_back(text);
-    text.clear();
-}
-
-float Solver::Combine(float x, float y, char op)
+float shapes::Combine(float x, float y, char op)
 {
     switch (op) {
     case '+':
@@ -89,7 +80,7 @@ float Solver::Combine(float x, float y, char op)
     }
 }
 
-Fraction Solver::Combine(Fraction x, Fraction y, char op)
+Fraction shapes::Combine(Fraction x, Fraction y, char op)
 {
     if (!x.HasValue() || !y.HasValue())
         return Fraction(0, 0);
@@ -109,4 +100,3 @@ Fraction Solver::Combine(Fraction x, Fraction y, char op)
         return Fraction(x.num * y.den, x.den * y.num);
     }
 }
-

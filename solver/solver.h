@@ -1,9 +1,9 @@
 #pragma once
 // The puzzle solver: an exhaustive, blind search over every arrangement of the
-// four values, every operator triple and five bracketings (one table of them, in
-// bracketings.h), in IEEE 754 single precision as the game does, or in exact
-// rational arithmetic (fraction.h) for veltro-cli; each solution turned into its
-// display text (solution_text.cpp).
+// four values, every operator triple and the five shapes of an expression of four
+// operands (where its parentheses go), in IEEE 754 single precision as the game
+// does, or in exact rational arithmetic (fraction.h) for veltro-cli; each solution
+// turned into its display text.
 
 #include <array>
 #include <cstdint>
@@ -13,9 +13,38 @@
 #include "common/types.h"
 #include "solver/fraction.h"
 
-// The result of a division by zero inside the search; it goes on through the
-// remaining operations of the candidate.
-constexpr float DivisionByZeroResult = -1000000.0f;
+class Solver {
+public:
+    // Copies the four values of the hand into the solver; nothing else changes.
+    void SetHand(const Hand& hand);
+
+    // Runs the whole search (1536 candidates) in single precision and appends one
+    // text per solution to `solutions`, in the order found. It does not empty
+    // `solutions` first.
+    void Search();
+
+    // The same search in exact arithmetic: a candidate's solution is its first
+    // shape whose exact value is 24. Returns false, finding nothing, when a value
+    // lies outside -99..99, where 64-bit fractions could overflow.
+    bool SearchExact();
+
+    std::vector<std::string> solutions;  // the texts found, in search order
+
+private:
+    Hand values{};  // the hand passed to SetHand
+};
+
+// The texts of a fresh Solver's Search for the hand, or of its SearchExact
+// when exact (none for a value outside -99..99).
+std::vector<std::string> SolveHand(const Hand& hand, bool exact = false);
+
+// The display text of a solution: the values in their order, joined by the three
+// operators, with the parentheses that the shape (1..5) needs, by a fixed table.
+std::string SolutionText(const std::array<std::int32_t, 4>& order, const std::array<char, 3>& ops, int shape);
+
+// The 1820 different hands of the game, values 1..13 with order ignored, each as
+// a <= b <= c <= d, in ascending order.
+std::vector<Hand> AllHands();
 
 // One candidate on which the two searches disagree, as one line of each text
 // that only one of them finds.
@@ -38,66 +67,6 @@ struct SearchComparison {
 // takes them (-99..99).
 SearchComparison CompareSearches(const Hand& hand);
 
-class Solver {
-public:
-    // Copies the four values of the hand into the solver; nothing else changes.
-    void SetHand(const Hand& hand);
-
-    // Runs the whole search (1536 candidates) in single precision and appends one
-    // text per solution to `solutions`, in the order found. It does not empty
-    // `solutions` first.
-    void Search();
-
-    // The same search in exact arithmetic: a candidate's solution is its first
-    // shape whose exact value is 24. Returns false, finding nothing, when a value
-    // lies outside -99..99, where 64-bit fractions could overflow.
-    bool SearchExact();
-
-    std::vector<std::string> solutions;  // the texts found, in search order
-
-    // x op y rounded to single precision; "/" by zero (either sign) gives
-    // DivisionByZeroResult. Any operator other than "+", "-", "*" is taken as "/".
-    static float Combine(float x, float y, char op);
-
-    // x op y exactly; a division by zero, or an operand without a value, gives no
-    // value.
-    static Fraction Combine(Fraction x, Fraction y, char op);
-
-private:
-    friend SearchComparison CompareSearches(const Hand& hand);
-
-    // Calls visit() once per candidate in search order, with `order` and `ops`
-    // set (defined with the bracketings, in bracketings.h).
-    template <typename Visit, typename... Values>
-    void ForEachCandidate(Visit&& visit, Values&... bracketings);
-
-    // Appends the display text of the current solution (order, ops, shape) to `text`.
-    void BuildSolutionText();
-
-    // Stores the solution of the current candidate, found in `found`.
-    void Record(int found);
-
-    std::array<std::int32_t, 4> values{};  // the Hand passed to SetHand, index 0..3
-    std::array<std::int32_t, 4> order{};   // order[k]: the value at position k of the expression
-    std::array<char, 3> ops{};             // ops[0] between positions 0 and 1, and so on
-    std::array<bool, 4> used{};            // used[i]: values[i] is placed in the arrangement
-    std::int32_t shape = 0;                // 1..5: the shape that made the candidate a solution
-    std::string text;                      // the text being built; empty between solutions
-};
-
-// The display text of a solution: the values in their order, joined by the three
-// operators, with the parentheses that the shape (1..5) needs, by a fixed table.
-std::string SolutionText(const std::array<std::int32_t, 4>& order, const std::array<char, 3>& ops, int shape);
-
-// The 1820 different hands of the game, values 1..13 with order ignored, each as
-// a <= b <= c <= d, in ascending order.
-std::vector<Hand> AllHands();
-
-// The texts of a fresh Solver's Search for the hand, or of its SearchExact
-// when exact (none for a value outside -99..99).
-std::vector<std::string> SolveHand(const Hand& hand, bool exact = false);
-
 // A solution's exact value as written: reduced, "p/q", or "p" when q is 1;
 // "-" for no value.
 std::string FractionText(Fraction value);
-

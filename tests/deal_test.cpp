@@ -1,10 +1,12 @@
-// The arithmetic of a deal: the sleeps between clock readings, the card value of
-// a reading, and the deal clock's count.
+// The rules of a deal that need no window: the sleeps between clock readings, the
+// card value of a reading, the deal clock's count, and the texts a card value
+// field takes.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "deal/card_value_text.h"
 #include "deal/dealing.h"
 
 namespace {
@@ -48,6 +50,31 @@ TEST(DealClock, CountsTheSecondsBetweenTicksModuloAMinute)
     ResetDealClock();
     EXPECT_EQ(0, AdvanceDealClock(dealClock, 30)) << "the first tick after a reset";
     EXPECT_EQ(1, AdvanceDealClock(dealClock, 31)) << "the next tick";
+}
+
+// While typed, a field passes two digits only for 00..03 and 10..13, and any
+// shorter text; only the first two characters count, compared as signed codes
+// (bytes from 0x80 up are below "2" and "4"). On OK, its whole text must be 0..13.
+TEST(CardValueText, PassesTheTextsOfACardValue)
+{
+    for (int value = 0; value <= 99; ++value) {
+        const std::string text = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+        EXPECT_EQ(value <= 3 || (value >= 10 && value <= 13), IsCardValueText(text.c_str())) << "text " << text;
+    }
+    for (int c = 0; c < 256; ++c)
+        EXPECT_TRUE(IsCardValueText(std::string(1, static_cast<char>(c)).c_str())) << "text of byte " << c;
+    const struct {
+        const char* text;
+        bool typed, whole;  // passed while typed, and on OK
+    } cases[] = {
+        {"\xB2\xBB", true, false}, {"1\xFF", true, false}, {"!!", true, false}, {"135", true, false}, {"a1", false, false},
+        {"1a", false, false}, {"145", false, false}, {"0", true, true}, {"7", true, true}, {"13", true, true},
+        {"013", true, true}, {"00000012", true, true}, {"", true, false}, {"14", false, false}, {"100", true, false},
+        {"-1", true, false}, {"1345", true, false}, {"  7", true, false}, {"7 ", false, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(std::make_pair(c.typed, c.whole), std::make_pair(IsCardValueText(c.text), IsWholeCardValueText(c.text)))
+            << "text <" << c.text << ">";
 }
 
 }  // namespace

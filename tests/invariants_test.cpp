@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "checker/verdict.h"
 #include "solver/solver.h"
@@ -20,29 +21,25 @@ namespace {
 // 0 (a 0 in a text is never recorded), refused for its number count.
 std::size_t CheckSolutions(const Hand& hand)
 {
-    Solver solver;
-    solver.SetHand(hand);
-    solver.Search();
+    const std::vector<std::string> solutions = SolveHand(hand);
     std::map<std::int32_t, std::size_t> multiplicity;
     std::size_t arrangements = 1;
     for (std::int32_t value : hand)
         arrangements *= ++multiplicity[value];
     std::map<std::string, std::size_t> repeats;
-    for (const std::string& text : solver.solutions)
+    for (const std::string& text : solutions)
         ++repeats[text];
-    for (const std::string& text : solver.solutions) {
+    for (const std::string& text : solutions) {
         const JudgedAnswer judged = JudgeAnswer(text.c_str(), hand);
         const bool judgedRight = multiplicity.count(0) != 0 ? judged.checkResult == WrongNumberCount
                                                             : judged.judgement == Judgement::Right;
         if (text.size() > 15 || repeats[text] != arrangements || !judgedRight) {
-            ADD_FAILURE() << "hand " << hand[0] << " " << hand[1] << " " << hand[2] << " " << hand[3] << ": <"
-                          << text << "> listed " << repeats[text] << " times for " << arrangements
-                          << " arrangements, judged " << judged.verdict.headline << " / " << judged.verdict.detail
-                          << " (value " << judged.value << ")";
+            ADD_FAILURE() << testing::PrintToString(hand) << ": <" << text << "> listed " << repeats[text] << " times for "
+                          << arrangements << " arrangements, judged " << judged.verdict.detail << " at " << judged.value;
             break;
         }
     }
-    return solver.solutions.size();
+    return solutions.size();
 }
 
 // Every dealt hand (1..13) and every hand with a 0 that a player can type: its

@@ -1,14 +1,18 @@
 // Judging an answer: from the text to its CheckResult (kind and position) and to
-// the two verdict lines a player reads, byte for byte; the sequences validation
-// leaves for the evaluation.
+// the two verdict lines a player reads, byte for byte; the evaluation's values by
+// the usual rules in single precision, and its stop on what validation accepts but
+// that is not well-formed.
 
 #include <gtest/gtest.h>
 
 #include <iconv.h>
 
+#include <cmath>
+#include <iomanip>
 #include <sstream>
 #include <string>
 
+#include "checker/evaluate.h"
 #include "checker/verdict.h"
 
 namespace {
@@ -68,9 +72,8 @@ TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
         // Validation checks only counts and numbers; a text that is no expression is
         // wrong whatever its value, which is 24 for the first eight.
         {{3, 3, 8, 8}, "8*3 3 8", NotWellFormed, Wrong}, {H1234, "(4*3)(2*1)", NotWellFormed, Wrong},
-        {H1234, "4*3*2 1", NotWellFormed, Wrong}, {{1, 4, 5, 6}, "6*4 5 1", NotWellFormed, Wrong},
-        {{1, 2, 12, 13}, "1*12 (2*13)", NotWellFormed, Wrong}, {{1, 3, 8, 12}, "1*12) (8*3", NotWellFormed, Wrong},
-        {H1234, "0 4*3*2*1", NotWellFormed, Wrong}, {H1234, "4*3*2*1 00", NotWellFormed, Wrong},
+        {{1, 4, 5, 6}, "6*4 5 1", NotWellFormed, Wrong}, {{1, 3, 8, 12}, "1*12) (8*3", NotWellFormed, Wrong},
+        {H1234, "0 4*3*2*1", NotWellFormed, Wrong},
         {H1234, "4*3*2*1+00", NotWellFormed, Wrong}, {H1234, "4*(3)*2*1", NotWellFormed, Wrong},
         {H1234, "4*3*2*1+( )", NotWellFormed, Wrong}, {H1234, "1+ +2*3*4", NotWellFormed, Wrong},
         {H1234, "4*3*2*1+ ", NotWellFormed, Wrong}, {H1234, "1)+(2+3)*(4", NotWellFormed, Wrong},
@@ -78,6 +81,7 @@ TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
         {H1234, "1+2+3+4+4", "WrongNumberCount", Invalid + "数字个数不符合要求!"},
         {{0, 1, 2, 3}, "0+1+2+3", "WrongNumberCount", Invalid + "数字个数不符合要求!"},  // a 0 is not recorded
         {H1234, "1*1*3*4", "CardNotUsed", Invalid + "指定的数字没有使用!"},
+        {H1234, "4294967297*2*3*4", "CardNotUsed", Invalid + "指定的数字没有使用!"},  // 4294967297 is not 1
         {H1234, "(1+2)*(3+4", "UnbalancedParentheses", Invalid + "括号不匹配!"},
         {H1234, "1+2)", "UnbalancedParentheses", Invalid + "括号不匹配!"},
         {H1234, "1+2+3+4+", "BadLastCharacter", Invalid + "+ 不能作为最后一个字符"},
@@ -120,33 +124,66 @@ TEST(JudgeAnswer, GivesEachTextItsCheckResultAndVerdictLines)
     }
 }
 
-// The sequences an accepted text leaves for the evaluation, or what was recorded
-// before a fault: the numbers, then the operators.
-TEST(ValidateAnswer, LeavesTheNumbersAndOperatorsInTextOrder)
+// The evaluation of the text as validated: its value to the last digit of single
+// precision, and whether it stopped.
+std::string Evaluated(const std::string& text, const Hand& hand)
+{
+    NumberSequence numbers;
+    OperatorSequence operators;
+    if (ValidateAnswer(text.c_str(), numbers, operators, hand) != Accepted)
+        return std::string("refused: ") + JudgeAnswer(text.c_str(), hand).verdict.detail;
+    bool stopped = false;
+    const float value = EvaluateAnswer(numbers, operators, &stopped);
+    std::ostringstream evaluated;
+    evaluated << (stopped ? "stopped at " : "") << std::setprecision(9) << value;
+    return evaluated.str();
+}
+
+// Texts that need more than the sequences hold stop with NaN, within no tolerance
+// of 24, whatever value the steps had reached.
+TEST(EvaluateAnswer, ComputesTheValueByTheUsualRulesOrStops)
+{
+    const Hand h3388 = {3, 3, 8, 8}, h1_2_12_12 = {1, 2, 12, 12};
+    const struct {
+        const char *text, *value;
+        Hand hand = {1, 2, 3, 4};
+    } cases[] = {
+        {"(1+2+3)*4", "24"}, {"4*3*2*1", "24"}, {"((1*2)*3)*4", "24"}, {"1+2*3*4", "25"}, {"1-2*3*4", "-23"},
+        {"1+(2+3)*4", "21"}, {"(1+2)*(3+4)", "21"}, {"((1+2))*(3+4)", "21"}, {"1*((2+3)+4)", "9"}, {"4-3-2-1", "-2"},
+        {"4/2/1*3", "6"}, {"1/2-3-4", "-6.5"}, {"12+12+1/2", "24.5", h1_2_12_12}, {"12+12-1/2", "23.5", h1_2_12_12},
+        {"8/(3-3)*8", "-100000", h3388},  // ends at the division, before "*8"
+        // Each intermediate rounded to single precision: 24 exactly in rationals.
+        {"8/(3-8/3)", "24.0000057", h3388}, {"(1+5/3)*9", "23.9999981", {1, 3, 5, 9}},
+        {"8/(1-2/3)", "24.0000019", {1, 2, 3, 8}},
+        {"1+2+3+4                      *2+4", "10"},  // validation reads the first 29 bytes only
+        // Not well-formed, yet the steps run to their end.
+        {"1 2+3*4", "7"}, {"(4*3)(2*1)", "24"},
+        {"4 3 2 1", "stopped at nan"}, {"1 2 3 4", "stopped at nan"},  // a character past "#"
+        {"4*(3)*2*1", "stopped at nan"}, {"((1)) 2 3 4", "stopped at nan"},  // a reduction with ")"
+        {"(1) 2*3*4", "stopped at nan"}, {"1)+(2+3)*(4", "stopped at nan"}, {"4*3*2*1+ ", "stopped at nan"},
+        {"4*3*2*1+0", "stopped at nan"}, {"(1)+(2)+(3)+(4)", "stopped at nan"},  // a fifth number
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.value, Evaluated(c.text, c.hand)) << "text <" << c.text << ">";
+}
+
+// Sequences no validation makes: still no read past either one.
+TEST(EvaluateAnswer, StopsWithoutReadingPastHostileSequences)
 {
     const struct {
-        std::string text, validated;
+        NumberSequence numbers;
+        std::string operators;
     } cases[] = {
-        {"(1+2+3)*4", "accepted: 1 2 3 4 (++)*#"}, {" 4*3*2*1", "accepted: 4 3 2 1 ***#"},
-        {"1+02+3+4", "accepted: 1 2 3 4 +++#"},    {"4*3*2*1+0", "accepted: 4 3 2 1 ***+#"},
-        {"1*1*3*4", "CardNotUsed: 1 1 3 4 ***"},   // no end marker after a fault
-        // A wrapping 32-bit accumulator would read 4294967297 as 1.
-        {"4294967297*2*3*4", "CardNotUsed: 4.29497e+09 2 3 4 ***"},
-        {"0000000000004*3*2*1", "accepted: 4 3 2 1 ***#"},
-        // Bytes past the 29th are not read.
-        {"1+2+3+4" + std::string(22, ' ') + "+a", "accepted: 1 2 3 4 +++#"},
-        {std::string(28, '1') + "a", "BadCharacter at 28: "},
+        {{}, ""}, {{1}, "+#"}, {{1, 2}, "+"}, {{1, 2}, "((("}, {{1, 2, 3, 4}, "#***#"},  // "#" first
+        {{1, 2}, "+x#"},  // an unknown character ranks below "$"
+        {{1, 2, 3}, "(#(+#"},  // the first "#" shifted: read on to the second, the steps would give 5
     };
     for (const auto& c : cases) {
-        NumberSequence numbers;
-        OperatorSequence operators;
-        std::ostringstream validated;
-        validated << CheckText(ValidateAnswer(c.text.c_str(), numbers, operators, H1234)) << ":";
-        for (float number : numbers)
-            validated << " " << number;
-        validated << " " << std::string(operators.begin(), operators.end());
-        EXPECT_EQ(c.validated, validated.str()) << "text <" << c.text << ">";
+        bool stopped = false;
+        const float value = EvaluateAnswer(c.numbers, {c.operators.begin(), c.operators.end()}, &stopped);
+        EXPECT_TRUE(stopped && std::isnan(value)) << "operators <" << c.operators << "> gave " << value;
     }
+    EXPECT_EQ(3.0f, EvaluateAnswer({1, 2}, {'+', '#', '*', '*'})) << "nothing after \"#\" is read";
 }
 
 }  // namespace

@@ -152,7 +152,7 @@ static void OnShowResults(HWND window)
     solver.Search();
     HWND list = GetDlgItem(window, IDC_SOLUTION_LIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    FillSolutionList(solver, list);
+    FillSolutionList(solver.solutions, list);
     HWND button = GetDlgItem(window, IDC_SHOW_RESULTS);
     // A disabled button that keeps the focus swallows every key the player types.
     if (GetFocus() == button)

@@ -2,12 +2,12 @@
 
 #include "solver/solution_list.h"
 
-void FillSolutionList(const Solver& solver, HWND listBox)
+void FillSolutionList(const std::vector<std::string>& solutions, HWND listBox)
 {
     // A visible sorted list repaints on every line added: 312 lines took a third
     // of a second under Wine. One repaint at the end shows the same list.
     SendMessageA(listBox, WM_SETREDRAW, FALSE, 0);
-    for (const std::string& line : SolutionListLines(solver))
+    for (const std::string& line : SolutionListLines(solutions))
         SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
     SendMessageA(listBox, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(listBox, nullptr, TRUE);

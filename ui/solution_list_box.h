@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-#include "solver/solver.h"
+#include <string>
+#include <vector>
 
 // Adds one line per solution, or the single no-solution line; does not empty the box.
-void FillSolutionList(const Solver& solver, HWND listBox);
+void FillSolutionList(const std::vector<std::string>& solutions, HWND listBox);

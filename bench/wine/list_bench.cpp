@@ -9,6 +9,7 @@
 #include "ui/res/resource.h"
 #include "ui/solution_list_box.h"
 #include "driver/driver.h"
+#include "solver/solver.h"
 
 namespace {
 
@@ -53,7 +54,7 @@ ListFigures RunListBenchmarks(double minSeconds)
     solver.SetHand(MostSolutions);
     solver.Search();
 
-    Timings fill = TimeIterations(minSeconds, 5, [&] { Reset(list); Paint(list); }, [&] { FillSolutionList(solver, list); });
+    Timings fill = TimeIterations(minSeconds, 5, [&] { Reset(list); Paint(list); }, [&] { FillSolutionList(solver.solutions, list); });
     PrintRow("FillSolutionList 12 12 12 12 (312 lines)", fill);
     const LRESULT lines = SendMessageA(list, LB_GETCOUNT, 0, 0);
     figures.listed = lines == MostSolutionLines;
@@ -63,7 +64,7 @@ ListFigures RunListBenchmarks(double minSeconds)
     figures.fill = Median(fill.wall);
 
     Timings painted = TimeIterations(minSeconds, 5, [&] { Reset(list); Paint(list); },
-                                     [&] { FillSolutionList(solver, list); Paint(list); });
+                                     [&] { FillSolutionList(solver.solutions, list); Paint(list); });
     PrintRow("FillSolutionList 12 12 12 12, then painted", painted);
     figures.fillAndPaint = Median(painted.wall);
 
@@ -79,7 +80,7 @@ ListFigures RunListBenchmarks(double minSeconds)
     });
     PrintRow("Solver search 12 12 12 12 with texts", search);
 
-    Timings reset = TimeIterations(minSeconds, 5, [&] { FillSolutionList(solver, list); Paint(list); },
+    Timings reset = TimeIterations(minSeconds, 5, [&] { FillSolutionList(solver.solutions, list); Paint(list); },
                                    [&] { Reset(list); Paint(list); });
     PrintRow("LB_RESETCONTENT of the 312 lines, then painted", reset);
 

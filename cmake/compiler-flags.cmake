@@ -1,3 +1,5 @@
+# The compiler and linker flags of every target: warnings, character sets,
+# sanitizers, reproducible Windows programs, and single precision where asked.
 # Warnings are errors everywhere; the program's texts are UTF-8 in the source and
 # GBK (code page 936) in the Windows build, where the ANSI calls read them.
 

@@ -1,19 +1,32 @@
 #pragma once
-// Inside the solver: the five bracketings of "a p b q c r d" as one table, and the
-// walk over the 1536 candidates that evaluates them, shared by both searches and
-// their comparison (exact.cpp).
+// Inside the solver: the five shapes of "a p b q c r d" as one table, and the walk
+// over the 1536 candidates that evaluates them, shared by both searches and their
+// comparison (exact.cpp). Callers see none of it: they include solver.h.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
 
-#include "solver/solver.h"
+#include "common/types.h"
+#include "solver/fraction.h"
 
-namespace bracketing {
+namespace shapes {
+
+// x op y rounded to single precision; "/" by zero (either sign) gives
+// DivisionByZeroResult. Any operator other than "+", "-", "*" is taken as "/".
+float Combine(float x, float y, char op);
+
+// x op y exactly; a division by zero, or an operand without a value, gives no
+// value.
+Fraction Combine(Fraction x, Fraction y, char op);
+
+// The result of a division by zero inside the search; it goes on through the
+// remaining operations of the candidate.
+constexpr float DivisionByZeroResult = -1000000.0f;
 
 // An operand: one of the four values, or the result of the first or second
-// operation of the same bracketing.
+// operation of the same shape.
 enum Operand { A, B, C, D, First, Second };
 
 // One operation; `slot` is the place of its operator in the text (0 p, 1 q, 2 r).
@@ -23,8 +36,8 @@ struct Operation {
     int slot;
 };
 
-// The bracketings in the order they are tried, each as its three operations in
-// the order they are computed.
+// The shapes in the order they are tried, each as its three operations in the
+// order they are computed.
 constexpr Operation Table[5][3] = {
     {{A, B, 0}, {First, C, 1}, {Second, D, 2}},  // 1: ((a p b) q c) r d
     {{A, B, 0}, {C, D, 2}, {First, Second, 1}},  // 2: (a p b) q (c r d)
@@ -65,7 +78,7 @@ constexpr int SharedWith(int i)
     return -1;
 }
 
-// The values of the five bracketings of the current candidate, in one arithmetic:
+// The values of the five shapes of the current candidate, in one arithmetic:
 // float as the game, Fraction for the exact search.
 template <typename Number>
 class Values {
@@ -84,7 +97,7 @@ public:
         ComputeAt<Slot>(std::make_index_sequence<Operations>());
     }
 
-    // The number (1..5) of the first bracketing whose value hits the Target, or 0.
+    // The number (1..5) of the first shape whose value hits the Target, or 0.
     int FindShape() const { return FirstHit(std::make_index_sequence<5>()); }
 
     Number ShapeValue(int shape) const { return result_[(shape - 1) * 3 + 2]; }
@@ -103,7 +116,7 @@ private:
             if constexpr (SharedWith(I) >= 0)
                 result_[I] = result_[SharedWith(I)];
             else
-                result_[I] = Solver::Combine(OperandOf<I, Of(I).left>(), OperandOf<I, Of(I).right>(), op_[Of(I).slot]);
+                result_[I] = Combine(OperandOf<I, Of(I).left>(), OperandOf<I, Of(I).right>(), op_[Of(I).slot]);
         }
     }
 
@@ -129,28 +142,37 @@ private:
     Number result_[Operations];
 };
 
-}  // namespace bracketing
 
-// The 24 arrangements in lexicographic order of the hand's indexes, and for each
-// the 64 operator triples, the first operator slowest; each of `bracketings` holds the
-// candidate's five bracketings when visit() is called.
+// The candidate being tried: order[k] is the value at position k of the
+// expression, ops[0] stands between positions 0 and 1, and so on.
+struct Candidate {
+    std::array<std::int32_t, 4> order{};
+    std::array<char, 3> ops{};
+};
+
+// Calls visit(candidate) once per candidate of the hand: the 24 arrangements in
+// lexicographic order of the hand's indexes, and for each the 64 operator triples,
+// the first operator slowest; each of `values` holds the candidate's five shapes
+// when visit is called.
 template <typename Visit, typename... Values>
-void Solver::ForEachCandidate(Visit&& visit, Values&... bracketings)
+void ForEachCandidate(const Hand& hand, Visit&& visit, Values&... values)
 {
     constexpr char Codes[4] = {'+', '-', '*', '/'};
+    Candidate candidate;
+    std::array<bool, 4> used{};  // used[i]: hand[i] is placed in the arrangement
     auto arrange = [&](auto&& self, std::size_t k) -> void {
         if (k == 4) {
-            (bracketings.Arrange(order), ...);
+            (values.Arrange(candidate.order), ...);
             for (char p : Codes) {
-                ops[0] = p;
-                (bracketings.template Choose<0>(p), ...);
+                candidate.ops[0] = p;
+                (values.template Choose<0>(p), ...);
                 for (char q : Codes) {
-                    ops[1] = q;
-                    (bracketings.template Choose<1>(q), ...);
+                    candidate.ops[1] = q;
+                    (values.template Choose<1>(q), ...);
                     for (char r : Codes) {
-                        ops[2] = r;
-                        (bracketings.template Choose<2>(r), ...);
-                        visit();
+                        candidate.ops[2] = r;
+                        (values.template Choose<2>(r), ...);
+                        visit(static_cast<const Candidate&>(candidate));
                     }
                 }
             }
@@ -158,7 +180,7 @@ void Solver::ForEachCandidate(Visit&& visit, Values&... bracketings)
         }
         for (std::size_t i = 0; i < 4; ++i)
             if (!used[i]) {
-                order[k] = values[i];
+                candidate.order[k] = hand[i];
                 used[i] = true;
                 self(self, k + 1);
                 used[i] = false;
@@ -166,3 +188,5 @@ void Solver::ForEachCandidate(Visit&& visit, Values&... bracketings)
     };
     arrange(arrange, 0);
 }
+
+}  // namespace shapes
