@@ -105,7 +105,8 @@ veltro_lean_files() {
             chomp $file;
             # What a lean stopped between writing and renaming left.
             if ($file =~ /\.veltro$/) { unlink $file; next }
-            next if -l $file or not -f $file;
+            # Themes and type libraries are read as data, not loaded: a placeholder of them is empty.
+            next if -l $file or not -f $file or $file =~ /\.(msstyles|tlb)$/i;
             my $size = -s _;
             my ($name) = $file =~ m{([^/]+)$};
             my @twins = grep { -s $_ == $size } @{$wine{lc $name} || []} or next;

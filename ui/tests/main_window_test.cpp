@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <uxtheme.h>
+
 #include "checker/verdict.h"
 #include "deal/dealing.h"
 #include "ui/paint_cards.h"
@@ -21,6 +23,13 @@ TEST(WineFonts, MarlettIsInstalled)
     EnumFontFamiliesExA(screen, &wanted, CountFace, reinterpret_cast<LPARAM>(&faces), 0);
     ReleaseDC(nullptr, screen);
     EXPECT_LT(0, faces) << "no font of the face Marlett is installed";
+}
+
+// Wine's visual style, which it reads from its file as data: without it the buttons
+// and the verdict's bar fall back to the classic look.
+TEST(WinePrefix, DrawsTheControlsInWinesVisualStyle)
+{
+    EXPECT_TRUE(IsThemeActive()) << "no visual style is active";
 }
 
 // A character as a menu draws it: DrawTextW in the menu font, black on white, which
