@@ -6,23 +6,6 @@
 #include "deal/dealing.h"
 #include "ui/paint_cards.h"
 
-static int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM count)
-{
-    return ++*reinterpret_cast<int*>(count), 1;
-}
-
-// Windows draws the caption buttons and the scroll arrows with the glyphs of this
-// face; where it is missing they come out as letters (the close button an "r").
-TEST(WineFonts, MarlettIsInstalled)
-{
-    LOGFONTA wanted = {0, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Marlett"};
-    int faces = 0;
-    HDC screen = GetDC(nullptr);
-    EnumFontFamiliesExA(screen, &wanted, CountFace, reinterpret_cast<LPARAM>(&faces), 0);
-    ReleaseDC(nullptr, screen);
-    EXPECT_LT(0, faces) << "no font of the face Marlett is installed";
-}
-
 // A character as a menu draws it: DrawTextW in the menu font, black on white, which
 // Wine completes from a linked font where the face itself lacks the glyph.
 static Picture DrawnInTheMenuFont(wchar_t character)
@@ -84,22 +67,9 @@ TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
 // same faces, on the window's button-face background.
 TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
 {
-    const auto expectFreshDeal = [this](const char* when, const char* clock) {
-        for (int value : Shown())
-            EXPECT_TRUE(HasCardFace(value)) << when << ": a square shows no face";
-        EXPECT_EQ("", Text(IDC_ANSWER)) << when;
-        EXPECT_FALSE(Enabled(IDC_SUBMIT)) << when;
-        EXPECT_EQ(0u, Lines().size()) << when;
-        EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS)) << when;
-        EXPECT_EQ(Item(IDC_ANSWER), GetFocus()) << when;
-        EXPECT_EQ(clock, Text(IDC_CLOCK)) << when;
-    };
     DealCustomHand({0, 0, 0, 0});  // no faces, which the window opened anew and the deal must replace
-    DestroyWindow(window);
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-    expectFreshDeal("opened", "");
+    Reopen();
+    ExpectFreshDeal("opened", "");
     DealCustomHand({0, 0, 0, 0});
     TypeAnswer(" ");
     EXPECT_TRUE(Enabled(IDC_SUBMIT)) << "submit while the answer holds a space";
@@ -108,7 +78,7 @@ TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
     SetFocus(Item(IDC_DEAL));  // as the click on it does
     Command(IDC_DEAL);
     SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    expectFreshDeal("dealt", "  0");
+    ExpectFreshDeal("dealt", "  0");
     const Hand dealt = Shown();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_EQ(dealt, Shown()) << "the hand a repaint shows";
