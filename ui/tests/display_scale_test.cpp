@@ -126,20 +126,6 @@ TEST(DisplayScale, IsTheOneTheSessionAskedFor)
     EXPECT_EQ(std::atoi(asked), SystemDpi()) << "the system's DPI, where VELTRO_DPI asked for " << asked;
 }
 
-// The manifest, which Veltro.exe shares with this program, as Windows reads it: system
-// aware ("true"), and no dpiAwareness, which Windows 10 and later would take instead.
-// (Wine 8 makes every program per-monitor aware whatever its manifest says.)
-TEST(DisplayScale, TheProgramDeclaresItselfAwareOfTheSystemDpi)
-{
-    const auto setting = [](const wchar_t* space, const wchar_t* name) {
-        wchar_t value[64] = L"";
-        SIZE_T length = 0;
-        return QueryActCtxSettingsW(0, nullptr, space, name, value, 64, &length) ? Utf8(value) : "(none)";
-    };
-    EXPECT_EQ("true", setting(L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware"));
-    EXPECT_EQ("(none)", setting(L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness"));
-}
-
 // The main window with its card squares; the verdict with the widest lines it has: the invalid headline, and a detail
 // that quotes a two-byte character at a two-digit position.
 TEST_F(MainWindowTest, EveryWindowShowsItsControlsWholeAndApart)

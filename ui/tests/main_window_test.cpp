@@ -6,8 +6,8 @@
 #include "deal/dealing.h"
 #include "ui/paint_cards.h"
 
-// A character as a menu draws it: DrawTextW in the menu font, black on white, which
-// Wine completes from a linked font where the face itself lacks the glyph.
+// A character as a menu draws it: DrawTextW in the menu font, in a new DC's black on
+// white, which Wine completes from a linked font where the face itself lacks the glyph.
 static Picture DrawnInTheMenuFont(wchar_t character)
 {
     NONCLIENTMETRICSW metrics = {};
@@ -17,19 +17,15 @@ static Picture DrawnInTheMenuFont(wchar_t character)
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP canvas = CreateCompatibleBitmap(screen, 64, 64);
     HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
-    HGDIOBJ previousBitmap = SelectObject(memory, canvas);
-    HGDIOBJ previousFont = SelectObject(memory, font);
+    SelectObject(memory, canvas);
+    SelectObject(memory, font);
+    PatBlt(memory, 0, 0, 64, 64, WHITENESS);
     RECT area = {0, 0, 64, 64};
-    FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(memory, RGB(0, 0, 0));
-    SetBkMode(memory, TRANSPARENT);
     DrawTextW(memory, &character, 1, &area, DT_SINGLELINE | DT_NOPREFIX);
     Picture drawn = CopyPixels(memory, 0, 0, 64, 64);
-    SelectObject(memory, previousFont);
-    SelectObject(memory, previousBitmap);
+    DeleteDC(memory);  // which lets go of the bitmap and the font, to be deleted then
     DeleteObject(font);
     DeleteObject(canvas);
-    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return drawn;
 }

@@ -9,14 +9,6 @@
 
 namespace {
 
-// Shows the verdict and runs it to its end.
-VerdictRun RunToItsEnd(const VerdictText& verdict)
-{
-    VerdictRun run = RunVerdict([&verdict] { return ShowVerdict(nullptr, verdict); });
-    EXPECT_TRUE(run.shown) << "no verdict dialog, or one that its ticks did not end";
-    return run;
-}
-
 // Esc reaches the dialog as IDCANCEL, which does not end it. A line of 39 bytes shows
 // whole; one left unterminated is cut there, though the fields lie next to each other
 // and reading on past the first would show both.
@@ -27,7 +19,9 @@ TEST(VerdictDialog, ShowsItsLinesUpTo39BytesAndEndsWithOneOnThe101stTickWithTheB
     VerdictText whole = {TEXT_WRONG_HEADLINE, {}}, unterminated;
     std::memcpy(whole.detail, Longest, sizeof Longest);
     std::memset(&unterminated, 'D', sizeof unterminated);
-    const VerdictRun shown[] = {RunToItsEnd(whole), RunToItsEnd(unterminated)};
+    const VerdictRun shown[] = {RunVerdict([&] { return ShowVerdict(nullptr, whole); }),
+                                RunVerdict([&] { return ShowVerdict(nullptr, unterminated); })};
+    ASSERT_TRUE(shown[0].shown && shown[1].shown) << "no verdict dialog, or one that its ticks did not end";
     EXPECT_EQ(BytesInHex(TEXT_WRONG_HEADLINE " / " + std::string(Longest)), BytesInHex(shown[0].lines));
     EXPECT_EQ(std::string(39, 'D') + " / " + std::string(39, 'D'), shown[1].lines);
     std::vector<LRESULT> positions(101);
