@@ -13,12 +13,6 @@
 
 namespace {
 
-std::string Described(const RECT& r)
-{
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" + std::to_string(r.right) + ", " +
-           std::to_string(r.bottom) + ")";
-}
-
 std::string Utf8(const std::wstring& text)
 {
     std::string utf8(text.size() * 3, '\0');
@@ -29,6 +23,7 @@ std::string Utf8(const std::wstring& text)
 
 struct Control {
     HWND window;
+    std::string className;
     std::string name;  // its class, id and text, for the messages
     RECT rect;         // in its parent's client coordinates
 };
@@ -45,7 +40,7 @@ std::vector<Control> ControlsOf(HWND window)
         GetWindowTextW(child, text, 9);
         const std::string more = GetWindowTextLengthW(child) > 8 ? "..." : "";
         const std::string id = std::to_string(GetDlgCtrlID(child));
-        Control control = {child, std::string(className) + " " + id + " \"" + Utf8(text) + more + "\"", {}};
+        Control control = {child, className, std::string(className) + " " + id + " \"" + Utf8(text) + more + "\"", {}};
         GetWindowRect(child, &control.rect);
         MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&control.rect), 2);
         controls.push_back(control);
@@ -59,8 +54,7 @@ std::vector<Control> ControlsOf(HWND window)
 std::string TextFault(const Control& control)
 {
     const LONG style = GetWindowLongA(control.window, GWL_STYLE);
-    char className[32] = "";
-    GetClassNameA(control.window, className, sizeof className);
+    const char* className = control.className.c_str();
     const bool isStatic = lstrcmpiA(className, "Static") == 0, isButton = lstrcmpiA(className, "Button") == 0,
                isEdit = lstrcmpiA(className, "Edit") == 0;
     if ((isStatic && (style & SS_TYPEMASK) == SS_ICON) || !(isStatic || isButton || isEdit))
@@ -105,7 +99,7 @@ std::vector<std::string> LayoutFaults(HWND window, bool withCardSquares)
     GetClientRect(window, &client);
     std::vector<Control> controls = ControlsOf(window);
     for (std::size_t i = 0; withCardSquares && i < 4; ++i)
-        controls.push_back({nullptr, "card square " + std::to_string(i), CardSquare(i, SystemDpi())});
+        controls.push_back({nullptr, "", "card square " + std::to_string(i), CardSquare(i, SystemDpi())});
     for (size_t i = 0; i < controls.size(); ++i) {
         const Control& control = controls[i];
         RECT both;

@@ -2,6 +2,28 @@
 
 #include <commctrl.h>
 
+#include "ui/paint_cards.h"
+
+std::string Described(const RECT& r)
+{
+    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ")-(" + std::to_string(r.right) + ", " +
+           std::to_string(r.bottom) + ")";
+}
+
+VerdictRun RunVerdict(const std::function<INT_PTR()>& open)
+{
+    VerdictRun run;
+    run.shown = WhileModal([&] { run.result = open(); }, [&run](HWND dialog) {
+        run.lines = ItemText(dialog, IDC_VERDICT_HEAD) + " / " + ItemText(dialog, IDC_VERDICT_DETAIL);
+        for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick) {
+            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
+            run.barAfterTicks.push_back(SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0));
+        }
+    });
+    return run;
+}
+
 void MainWindowTest::SetUp()
 {
     window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
@@ -29,14 +51,9 @@ void MainWindowTest::TypeAnswer(const char* text)
 
 std::string MainWindowTest::Submit()
 {
-    std::string verdict;
-    const bool shown = WhileModal([this] { Command(IDC_SUBMIT); }, [&verdict](HWND dialog) {
-        verdict = ItemText(dialog, IDC_VERDICT_HEAD) + " / " + ItemText(dialog, IDC_VERDICT_DETAIL);
-        for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick)
-            SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
-    });
-    EXPECT_TRUE(shown) << "submit showed no verdict dialog, or one that its ticks did not end";
-    return verdict;
+    const VerdictRun run = RunVerdict([this] { Command(IDC_SUBMIT); return INT_PTR{0}; });
+    EXPECT_TRUE(run.shown) << "submit showed no verdict dialog, or one that its ticks did not end";
+    return run.lines;
 }
 
 bool MainWindowTest::WithCustomHand(const std::function<void(HWND dialog)>& step)
@@ -50,6 +67,18 @@ void MainWindowTest::DealCustomHand(const Hand& hand)
     for (std::int32_t value : hand)
         texts.push_back(std::to_string(value));
     EXPECT_TRUE(ConfirmCustomHand(texts)) << "no custom hand dialog for " << testing::PrintToString(hand);
+}
+
+void MainWindowTest::ExpectFreshDeal(const char* when, const char* clock)
+{
+    for (int value : Shown())
+        EXPECT_TRUE(HasCardFace(value)) << when << ": a square shows no face";
+    EXPECT_EQ("", Text(IDC_ANSWER)) << when;
+    EXPECT_FALSE(Enabled(IDC_SUBMIT)) << when;
+    EXPECT_EQ(0u, Lines().size()) << when;
+    EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS)) << when;
+    EXPECT_EQ(Item(IDC_ANSWER), GetFocus()) << when;
+    EXPECT_EQ(clock, Text(IDC_CLOCK)) << when;
 }
 
 Hand MainWindowTest::Shown() const

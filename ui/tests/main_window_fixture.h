@@ -15,10 +15,26 @@
 #include "ui/res/resource.h"
 #include "driver/driver.h"
 
+// A rectangle as "(left, top)-(right, bottom)", for the tests' messages.
+std::string Described(const RECT& r);
+
+// What a verdict dialog showed and did, run until it ends by its timer's ticks.
+struct VerdictRun {
+    bool shown = false;  // a dialog opened, and its ticks ended it
+    INT_PTR result = 0;
+    std::string lines;  // "headline / detail"
+    std::vector<LRESULT> barAfterTicks;  // the bar's position after each tick, while the dialog shows
+};
+
+// Opens the verdict dialog by the call and gives it timer ticks, Esc's IDCANCEL before each, until it ends.
+VerdictRun RunVerdict(const std::function<INT_PTR()>& open);
+
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Closes the window and opens it anew, as a second start would.
+    void Reopen() { TearDown(); SetUp(); }
 
     HWND Item(int id) const { return GetDlgItem(window, id); }
     std::string Text(int id) const { return ItemText(window, id); }
@@ -44,6 +60,10 @@ protected:
 
     // The hand the window shows: each square's value, 0 for no face.
     Hand Shown() const;
+
+    // A fresh deal: four faces, an empty answer field with the focus, an empty list, "显示结果"
+    // enabled, "提交" disabled and the clock showing the text given; `when` names it in the messages.
+    void ExpectFreshDeal(const char* when, const char* clock);
 
     HWND window = nullptr;
 };

@@ -13,9 +13,11 @@ static int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM
     return ++*reinterpret_cast<int*>(count), 1;
 }
 
-// Windows draws the caption buttons and the scroll arrows with the glyphs of this
-// face; where it is missing they come out as letters (the close button an "r").
-TEST(WineFonts, MarlettIsInstalled)
+// What the prefix's making gives Wine: Marlett, whose glyphs draw the caption buttons
+// and the scroll arrows (else letters: the close button an "r"), and Wine's visual
+// style, which Wine reads from its file as data (else the buttons and the verdict's
+// bar draw in the classic look).
+TEST(WinePrefix, HasMarlettAndWinesVisualStyle)
 {
     LOGFONTA wanted = {0, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Marlett"};
     int faces = 0;
@@ -23,17 +25,11 @@ TEST(WineFonts, MarlettIsInstalled)
     EnumFontFamiliesExA(screen, &wanted, CountFace, reinterpret_cast<LPARAM>(&faces), 0);
     ReleaseDC(nullptr, screen);
     EXPECT_LT(0, faces) << "no font of the face Marlett is installed";
-}
-
-// Wine's visual style, which it reads from its file as data: without it the buttons
-// and the verdict's bar fall back to the classic look.
-TEST(WinePrefix, DrawsTheControlsInWinesVisualStyle)
-{
     EXPECT_TRUE(IsThemeActive()) << "no visual style is active";
 }
 
-// A character as a menu draws it: DrawTextW in the menu font, black on white, which
-// Wine completes from a linked font where the face itself lacks the glyph.
+// A character as a menu draws it: DrawTextW in the menu font, in a new DC's black on
+// white, which Wine completes from a linked font where the face itself lacks the glyph.
 static Picture DrawnInTheMenuFont(wchar_t character)
 {
     NONCLIENTMETRICSW metrics = {};
@@ -43,19 +39,15 @@ static Picture DrawnInTheMenuFont(wchar_t character)
     HDC memory = CreateCompatibleDC(screen);
     HBITMAP canvas = CreateCompatibleBitmap(screen, 64, 64);
     HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
-    HGDIOBJ previousBitmap = SelectObject(memory, canvas);
-    HGDIOBJ previousFont = SelectObject(memory, font);
+    SelectObject(memory, canvas);
+    SelectObject(memory, font);
+    PatBlt(memory, 0, 0, 64, 64, WHITENESS);
     RECT area = {0, 0, 64, 64};
-    FillRect(memory, &area, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    SetTextColor(memory, RGB(0, 0, 0));
-    SetBkMode(memory, TRANSPARENT);
     DrawTextW(memory, &character, 1, &area, DT_SINGLELINE | DT_NOPREFIX);
     Picture drawn = CopyPixels(memory, 0, 0, 64, 64);
-    SelectObject(memory, previousFont);
-    SelectObject(memory, previousBitmap);
+    DeleteDC(memory);  // which lets go of the bitmap and the font, to be deleted then
     DeleteObject(font);
     DeleteObject(canvas);
-    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return drawn;
 }
@@ -93,22 +85,9 @@ TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
 // same faces, on the window's button-face background.
 TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
 {
-    const auto expectFreshDeal = [this](const char* when, const char* clock) {
-        for (int value : Shown())
-            EXPECT_TRUE(HasCardFace(value)) << when << ": a square shows no face";
-        EXPECT_EQ("", Text(IDC_ANSWER)) << when;
-        EXPECT_FALSE(Enabled(IDC_SUBMIT)) << when;
-        EXPECT_EQ(0u, Lines().size()) << when;
-        EXPECT_TRUE(Enabled(IDC_SHOW_RESULTS)) << when;
-        EXPECT_EQ(Item(IDC_ANSWER), GetFocus()) << when;
-        EXPECT_EQ(clock, Text(IDC_CLOCK)) << when;
-    };
     DealCustomHand({0, 0, 0, 0});  // no faces, which the window opened anew and the deal must replace
-    DestroyWindow(window);
-    MSG quit;
-    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-    window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
-    expectFreshDeal("opened", "");
+    Reopen();
+    ExpectFreshDeal("opened", "");
     DealCustomHand({0, 0, 0, 0});
     TypeAnswer(" ");
     EXPECT_TRUE(Enabled(IDC_SUBMIT)) << "submit while the answer holds a space";
@@ -117,7 +96,7 @@ TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
     SetFocus(Item(IDC_DEAL));  // as the click on it does
     Command(IDC_DEAL);
     SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
-    expectFreshDeal("dealt", "  0");
+    ExpectFreshDeal("dealt", "  0");
     const Hand dealt = Shown();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_EQ(dealt, Shown()) << "the hand a repaint shows";

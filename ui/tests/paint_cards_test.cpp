@@ -11,8 +11,8 @@
 
 #include "ui/paint_cards.h"
 #include "ui/program.h"
-#include "driver/driver.h"
 #include "ui/tests/gdi_objects.h"
+#include "ui/tests/main_window_fixture.h"
 
 namespace {
 
@@ -97,27 +97,19 @@ protected:
     HWND window = nullptr;
 };
 
-// The squares by index, as (left, top, side), at the scales Windows offers up to 200 %.
+// Square i lies at the close or the distant offset across (i % 2) and down (i / 2), at the
+// scales Windows offers up to 200 %.
 TEST(CardSquare, IsTheFacesOwnSizeAt96AndScalesWithTheDpi)
 {
     const struct {
-        int dpi;
-        int squares[4][3];
-    } cases[] = {
-        {96, {{13, 13, 80}, {113, 13, 80}, {13, 113, 80}, {113, 113, 80}}},
-        {120, {{16, 16, 100}, {141, 16, 100}, {16, 141, 100}, {141, 141, 100}}},
-        {144, {{20, 20, 120}, {170, 20, 120}, {20, 170, 120}, {170, 170, 120}}},
-        {192, {{26, 26, 160}, {226, 26, 160}, {26, 226, 160}, {226, 226, 160}}},
-    };
+        int dpi, close, distant, side;
+    } cases[] = {{96, 13, 113, 80}, {120, 16, 141, 100}, {144, 20, 170, 120}, {192, 26, 226, 160}};
     for (const auto& c : cases)
         for (std::size_t i = 0; i < 4; ++i) {
-            const RECT square = CardSquare(i, c.dpi);
-            const int* want = c.squares[i];
-            EXPECT_TRUE(square.left == want[0] && square.top == want[1] && square.right - square.left == want[2] &&
-                        square.bottom - square.top == want[2])
-                << "square " << i << " at " << c.dpi << " DPI: (" << square.left << ", " << square.top << ") "
-                << square.right - square.left << "x" << square.bottom - square.top << ", where (" << want[0] << ", "
-                << want[1] << ") " << want[2] << "x" << want[2] << " was expected";
+            const int left = i % 2 ? c.distant : c.close, top = i / 2 ? c.distant : c.close;
+            const RECT square = CardSquare(i, c.dpi), want = {left, top, left + c.side, top + c.side};
+            EXPECT_TRUE(EqualRect(&square, &want)) << "square " << i << " at " << c.dpi << " DPI: " << Described(square)
+                                                   << ", where " << Described(want) << " was expected";
         }
 }
 

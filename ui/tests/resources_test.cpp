@@ -53,13 +53,6 @@ std::string ExePath()
     return tests.substr(0, tests.find_last_of("\\/") + 1) + VELTRO_EXE_NAME;  // built beside the tests
 }
 
-// The shipped program, read as data.
-HMODULE Program()
-{
-    static const HMODULE program = LoadLibraryExA(ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    return program;
-}
-
 // The name a resource compiler stores: in capitals.
 std::string Stored(std::string name)
 {
@@ -83,8 +76,10 @@ TEST(Resources, TheProgramHoldsTheInventory)
     for (int id = IDB_CARD_1; id <= IDB_CARD_13; ++id)
         expected["#2 " + Numbered(id)] = 7464;
     Inventory inventory;
-    ASSERT_NE(nullptr, Program()) << ExePath();
-    EnumResourceTypesA(Program(), AddType, reinterpret_cast<LONG_PTR>(&inventory));
+    HMODULE program = LoadLibraryExA(ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);  // the shipped program, read as data
+    ASSERT_NE(nullptr, program) << ExePath();
+    EnumResourceTypesA(program, AddType, reinterpret_cast<LONG_PTR>(&inventory));
+    FreeLibrary(program);
     EXPECT_EQ(expected, inventory);
 }
 

@@ -1,38 +1,13 @@
-#include <windows.h>
+#include "ui/tests/main_window_fixture.h"
+
 #include <commctrl.h>
 
-#include <gtest/gtest.h>
-
 #include <cstring>
-#include <vector>
+#include <numeric>
 
-#include "common/texts.h"
-#include "ui/res/resource.h"
-#include "driver/driver.h"
 #include "ui/verdict_dialog.h"
 
 namespace {
-
-struct VerdictRun {
-    INT_PTR result = 0;
-    std::string lines;  // "headline / detail"
-    std::vector<LRESULT> barAfterTicks;  // the bar's position after each tick, while the dialog shows
-};
-
-// Shows the verdict and gives it timer ticks, Esc's IDCANCEL among them, until it ends.
-VerdictRun RunVerdict(const VerdictText& verdict)
-{
-    VerdictRun run;
-    EXPECT_TRUE(WhileModal([&] { run.result = ShowVerdict(nullptr, verdict); }, [&run](HWND dialog) {
-        run.lines = ItemText(dialog, IDC_VERDICT_HEAD) + " / " + ItemText(dialog, IDC_VERDICT_DETAIL);
-        for (int tick = 0; tick < 200 && IsWindowVisible(dialog); ++tick) {
-            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-            SendMessageA(dialog, WM_TIMER, IDT_VERDICT, 0);
-            run.barAfterTicks.push_back(SendDlgItemMessageA(dialog, IDC_VERDICT_BAR, PBM_GETPOS, 0, 0));
-        }
-    })) << "no verdict dialog, or one that its ticks did not end";
-    return run;
-}
 
 // Esc reaches the dialog as IDCANCEL, which does not end it. A line of 39 bytes shows
 // whole; one left unterminated is cut there, though the fields lie next to each other
@@ -44,12 +19,13 @@ TEST(VerdictDialog, ShowsItsLinesUpTo39BytesAndEndsWithOneOnThe101stTickWithTheB
     VerdictText whole = {TEXT_WRONG_HEADLINE, {}}, unterminated;
     std::memcpy(whole.detail, Longest, sizeof Longest);
     std::memset(&unterminated, 'D', sizeof unterminated);
-    const VerdictRun shown[] = {RunVerdict(whole), RunVerdict(unterminated)};
+    const VerdictRun shown[] = {RunVerdict([&] { return ShowVerdict(nullptr, whole); }),
+                                RunVerdict([&] { return ShowVerdict(nullptr, unterminated); })};
+    ASSERT_TRUE(shown[0].shown && shown[1].shown) << "no verdict dialog, or one that its ticks did not end";
     EXPECT_EQ(BytesInHex(TEXT_WRONG_HEADLINE " / " + std::string(Longest)), BytesInHex(shown[0].lines));
     EXPECT_EQ(std::string(39, 'D') + " / " + std::string(39, 'D'), shown[1].lines);
-    std::vector<LRESULT> positions;
-    for (LRESULT position = 0; position <= 100; ++position)
-        positions.push_back(position);
+    std::vector<LRESULT> positions(101);
+    std::iota(positions.begin(), positions.end(), 0);
     EXPECT_EQ(1, shown[0].result);
     EXPECT_EQ(positions, shown[0].barAfterTicks);
 }
