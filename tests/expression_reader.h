@@ -10,9 +10,13 @@
 #include <vector>
 
 template <class Value, Value (*Number)(double), Value (*Apply)(Value, Value, char)>
-class ExpressionReader {
-public:
-    explicit ExpressionReader(const std::string& text) : text_(text) {}
+struct ExpressionReader {
+    explicit ExpressionReader(const std::string& read) : text(read) {}
+
+    const std::string& text;
+    std::size_t next = 0;
+    bool wellFormed = true;  // no number is 0 or signed, and each pair of parentheses encloses an operator
+    std::vector<double> numbers;  // in the order read
 
     // The whole text's value; false when the text does not parse to its end.
     bool Read(Value& value)
@@ -21,54 +25,44 @@ public:
         return Parse(0, value, grouped) && Peek() == '\0';
     }
 
-    bool wellFormed = true;  // no number is 0 or signed, and each pair of parentheses encloses an operator
-    std::vector<double> numbers;  // in the order read
-
-private:
     // The next character but spaces, '\0' at the end.
     char Peek()
     {
-        while (next_ < text_.size() && text_[next_] == ' ')
-            ++next_;
-        return next_ < text_.size() ? text_[next_] : '\0';
+        next = std::min(text.find_first_not_of(' ', next), text.size());
+        return next < text.size() ? text[next] : '\0';
     }
 
-    // Level 0 a sum, 1 a product, 2 a number (signed, as the solver writes a
-    // negative card) or a parenthesised sum; `grouped` tells whether the value took an operator.
+    // Level 0 a sum, 1 a product, 2 a number (signed, as the solver writes a negative
+    // card) or a parenthesised sum; `grouped` tells whether the value took an operator.
     bool Parse(int level, Value& value, bool& grouped)
     {
         if (level == 2) {
-            grouped = false;
             const bool sign = Peek() == '-';
-            next_ += sign ? 1 : 0;
+            next += sign ? 1 : 0;
+            grouped = false;
             if (Peek() >= '0' && Peek() <= '9') {
                 double number = 0;
-                for (; next_ < text_.size() && text_[next_] >= '0' && text_[next_] <= '9'; ++next_)
-                    number = std::min(number * 10 + (text_[next_] - '0'), 1e12);
+                for (; next < text.size() && text[next] >= '0' && text[next] <= '9'; ++next)
+                    number = std::min(number * 10 + (text[next] - '0'), 1e12);
                 wellFormed = wellFormed && number != 0 && !sign;
-                numbers.push_back(sign ? -number : number);
-                value = Number(numbers.back());
+                value = Number(numbers.emplace_back(sign ? -number : number));
                 return true;
             }
-            if (sign || Peek() != '(' || (++next_, !Parse(0, value, grouped)) || Peek() != ')')
+            if (sign || Peek() != '(' || (++next, !Parse(0, value, grouped)) || Peek() != ')')
                 return false;
             wellFormed = wellFormed && grouped;  // "(3)" parses, but is no expression
-            ++next_;
+            ++next;
             return true;
         }
         if (!Parse(level + 1, value, grouped))
             return false;
         for (char op = Peek(); op != '\0' && std::strchr(level == 0 ? "+-" : "*/", op) != nullptr; op = Peek()) {
             Value right{};
-            ++next_;
-            if (!Parse(level + 1, right, grouped))
+            if (++next, !Parse(level + 1, right, grouped))
                 return false;
             grouped = true;
             value = Apply(value, right, op);
         }
         return true;
     }
-
-    const std::string& text_;
-    std::size_t next_ = 0;
 };
