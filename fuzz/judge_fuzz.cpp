@@ -1,7 +1,6 @@
-// libFuzzer target for judging an answer. The input's first four bytes are a hand
-// (each byte modulo 100), the rest is the answer text, judged against that hand and,
-// when its four numbers are not the hand's, against the hand they make, so that
-// accepted texts are common. A broken property aborts the run.
+// libFuzzer target for judging an answer: the input's first four bytes are a hand (each
+// modulo 100), the rest the answer, judged against that hand and, when its numbers are
+// not the hand's, against the hand they make. A broken property aborts the run.
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,6 @@
 #pragma once
-// A text read as arithmetic by the usual rules, apart from the program's own
-// evaluation, for the tests that check it: "*" and "/" before "+" and "-", equal
-// levels from the left, parentheses first, spaces skipped. The arithmetic is the
-// caller's: a Value made from each number, and Apply(x, y, op).
+// A text read as arithmetic by the usual rules, apart from the program's evaluation: "*" "/"
+// before "+" "-", equal levels from the left, spaces skipped; the caller's Number and Apply.
 
 #include <algorithm>
 #include <cstring>

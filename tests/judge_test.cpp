@@ -1,7 +1,5 @@
-// Judging an answer: from the text to its CheckResult (kind and position) and to
-// the two verdict lines a player reads, byte for byte; the evaluation's values by
-// the usual rules in single precision, and its stop on what validation accepts but
-// that is not well-formed.
+// Judging an answer: its CheckResult (kind and position) and verdict lines, byte for byte;
+// the evaluation's single-precision values, and its stop on what is not well-formed.
 
 #include <gtest/gtest.h>
 
@@ -114,8 +112,7 @@ std::string Evaluated(const std::string& text, const Hand& hand)
     return evaluated.str();
 }
 
-// Texts that need more than the sequences hold stop with NaN, within no tolerance
-// of 24, whatever value the steps had reached.
+// Texts that need more than the sequences hold stop with NaN, within no tolerance of 24.
 TEST(EvaluateAnswer, ComputesTheValueByTheUsualRulesOrStops)
 {
     const Hand h3388 = {3, 3, 8, 8}, h1_2_12_12 = {1, 2, 12, 12};

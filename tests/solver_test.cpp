@@ -83,8 +83,7 @@ TEST(SolutionText, FollowsTheParenthesisTableInEveryRowAndShape)
     }
 }
 
-// An exact value as a reduced fraction, denominator positive, or 0/0 after a
-// division by zero.
+// An exact value as a reduced fraction, denominator positive, or 0/0 after a division by zero.
 using Exact = std::pair<long long, long long>;
 
 Exact Apply(Exact x, Exact y, char op)

@@ -1,17 +1,10 @@
-#include <windows.h>
-
-#include <gtest/gtest.h>
+#include "ui/tests/main_window_fixture.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "ui/paint_cards.h"
 #include "ui/program.h"
-#include "ui/tests/main_window_fixture.h"
 
 namespace {
 
@@ -112,9 +105,8 @@ TEST(CardSquare, IsTheFacesOwnSizeAt96AndScalesWithTheDpi)
         }
 }
 
-// Each hand is painted over the one before. A value without a face blanks its square:
-// The face id of 65537 would be that of the ace once cut to the 16 bits of a resource id.
-// The window's DC keeps the stretch mode it had.
+// Each hand is painted over the one before; a value without a face blanks its square (65537
+// would be the ace's id cut to 16 bits). The window's DC keeps the stretch mode it had.
 TEST_F(PaintCardsTest, ShowsEachFaceInItsSquareAndNothingElse)
 {
     HDC dc = GetDC(window);
