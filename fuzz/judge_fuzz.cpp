@@ -1,7 +1,6 @@
-// libFuzzer target for judging an answer. The input's first four bytes are a hand
-// (each byte modulo 100), the rest is the answer text, judged against that hand and,
-// when its four numbers are not the hand's, against the hand they make, so that
-// accepted texts are common. A broken property aborts the run.
+// libFuzzer target for judging an answer: the input's first four bytes are a hand (each
+// modulo 100), the rest the answer, judged against that hand and, when its numbers are
+// not the hand's, against the hand they make. A broken property aborts the run.
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +13,7 @@
 #include "checker/evaluate.h"
 #include "checker/verdict.h"
 #include "solver/solver.h"
+#include "tests/expression_reader.h"
 
 namespace {
 
@@ -26,59 +26,17 @@ void Require(bool holds, const char* what)
     }
 }
 
-// A second evaluator, with its own test of well-formedness: the text parses as an
-// expression (numbers and operators alternate, spaces apart, parentheses nest), no
-// number is 0 and each pair of parentheses encloses an operator. Single precision,
-// "*" "/" before "+" "-", equal levels from the left.
-struct Reference {
-    const std::string& text;
-    std::size_t next = 0;
-    bool wellFormed = true;  // until the parse shows otherwise
-    bool divisionByZero = false;
+// The reference's single-precision arithmetic; a division by zero leaves NaN, which no
+// step takes back.
+float Number(double number)
+{
+    return static_cast<float>(number);
+}
 
-    // The next character but spaces, '\0' at the end.
-    char Peek()
-    {
-        while (next < text.size() && text[next] == ' ')
-            ++next;
-        return next < text.size() ? text[next] : '\0';
-    }
-
-    // Level 0 a sum, 1 a product, 2 a number or a parenthesised sum; false when
-    // the text does not parse. `grouped` tells whether the value took an operator.
-    bool Parse(int level, float& value, bool& grouped)
-    {
-        if (level == 2) {
-            grouped = false;
-            if (Peek() >= '0' && Peek() <= '9') {
-                double number = 0;
-                for (; next < text.size() && text[next] >= '0' && text[next] <= '9'; ++next)
-                    number = std::min(number * 10 + (text[next] - '0'), 1e12);
-                value = static_cast<float>(number);
-                wellFormed = wellFormed && number != 0;
-                return true;
-            }
-            if (Peek() != '(' || (++next, !Parse(0, value, grouped)) || Peek() != ')')
-                return false;
-            wellFormed = wellFormed && grouped;  // "(3)" parses, but is no expression
-            ++next;
-            return true;
-        }
-        if (!Parse(level + 1, value, grouped))
-            return false;
-        for (char op = Peek(); op != '\0' && std::strchr(level == 0 ? "+-" : "*/", op) != nullptr; op = Peek()) {
-            float right = 0.0f;
-            ++next;
-            if (!Parse(level + 1, right, grouped))
-                return false;
-            grouped = true;
-            divisionByZero = divisionByZero || (op == '/' && right == 0.0f);
-            value = op == '+' ? value + right : op == '-' ? value - right : op == '*' ? value * right
-                    : right == 0.0f ? 0.0f : value / right;
-        }
-        return true;
-    }
-};
+float Apply(float x, float y, char op)
+{
+    return op == '+' ? x + y : op == '-' ? x - y : op == '*' ? x * y : y == 0.0f ? NAN : x / y;
+}
 
 // `text` as the answer field hands it over: no zero byte, of which validation
 // reads at most the first 29 bytes.
@@ -104,11 +62,10 @@ void CheckCase(const Hand& hand, const std::string& text)
     const float value = EvaluateAnswer(numbers, operators, &stopped);
     Require(stopped == std::isnan(value), "NaN is the stop's value and no other's");
     const std::string read = text.substr(0, MaxAnswerLength);
-    Reference reference{read};
+    ExpressionReader<float, Number, Apply> reference(read);
     float expected = 0.0f;
-    bool grouped = false;
-    const bool wellFormed = reference.Parse(0, expected, grouped) && reference.Peek() == '\0' && reference.wellFormed;
-    expected = reference.divisionByZero ? AnswerDivisionByZeroResult : expected;
+    const bool wellFormed = reference.Read(expected) && reference.wellFormed;
+    expected = std::isnan(expected) ? AnswerDivisionByZeroResult : expected;
     Require(judged.wellFormed == wellFormed, "well-formedness differs from the reference");
     // Hands of 1..99: the solver tries every order, operator triple and shape.
     Require(judged.judgement != Judgement::Right || !SolveHand(hand).empty(), "judged right on a hand without a solution");

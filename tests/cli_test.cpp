@@ -51,9 +51,8 @@ long PeakKilobytes(pid_t pid)
     return 0;
 }
 
-// Runs veltro-cli without a shell. Standard input is a socket into which `fed`
-// is written while the program runs, or the file `in`; standard output goes to a
-// temp file, or to the file `out` (then not read back).
+// Runs veltro-cli without a shell; standard input a socket that `fed` is written into while it
+// runs, or the file `in`; standard output a temp file, or the file `out` (then not read back).
 CliRun RunCli(Lines arguments, const std::string& fed = "", const char* in = nullptr, const char* out = nullptr)
 {
     arguments.insert(arguments.begin(), VELTRO_CLI_PATH);

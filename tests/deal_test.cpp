@@ -1,6 +1,5 @@
-// The rules of a deal that need no window: the sleeps between clock readings, the
-// card value of a reading, the deal clock's count, and the texts a card value
-// field takes.
+// The rules of a deal that need no window: its clock readings and sleeps, the deal
+// clock's count, and the texts a card value field takes.
 
 #include <gtest/gtest.h>
 

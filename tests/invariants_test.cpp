@@ -14,11 +14,10 @@
 
 namespace {
 
-// Checks the hand's solution texts, up to the first broken one, and returns how
-// many there are. A text fixes the values left to right and the operators, hence
-// its candidate: it repeats once per arrangement of equal values (the product of
-// m! over the multiplicities m). Typed, it is judged right, or, when the hand holds
-// 0 (a 0 in a text is never recorded), refused for its number count.
+// Checks the hand's solution texts, up to the first broken one, and returns how many
+// there are. Each repeats once per arrangement of equal values (the product of m! over
+// the multiplicities m); typed, it is judged right, or, when the hand holds 0 (a 0 in
+// a text is never recorded), refused for its number count.
 std::size_t CheckSolutions(const Hand& hand)
 {
     const std::vector<std::string> solutions = SolveHand(hand);

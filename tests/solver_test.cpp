@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "solver/solver.h"
+#include "tests/expression_reader.h"
 
 namespace {
 
@@ -82,8 +83,7 @@ TEST(SolutionText, FollowsTheParenthesisTableInEveryRowAndShape)
     }
 }
 
-// An exact value as a reduced fraction, denominator positive, or 0/0 after a
-// division by zero.
+// An exact value as a reduced fraction, denominator positive, or 0/0 after a division by zero.
 using Exact = std::pair<long long, long long>;
 
 Exact Apply(Exact x, Exact y, char op)
@@ -98,35 +98,18 @@ Exact Apply(Exact x, Exact y, char op)
     return {n / divisor, d / divisor};
 }
 
-// Reads a text by the usual rules (level 1: + and -, level 2: * and /, equal
-// levels left to right), from `at` on, adding the values it meets to `values`.
-Exact Read(const std::string& text, std::size_t& at, std::vector<int>& values, int level = 1)
+Exact ExactNumber(double number)
 {
-    const auto operand = [&]() -> Exact {
-        if (level == 1)
-            return Read(text, at, values, 2);
-        if (text[at] == '(')
-            return Read(text, ++at, values);
-        std::size_t length = 0;
-        values.push_back(std::stoi(text.substr(at), &length));
-        at += length;
-        return {values.back(), 1};
-    };
-    Exact value = operand();
-    while (at < text.size() && std::string(level == 1 ? "+-" : "*/").find(text[at]) != std::string::npos) {
-        const char op = text[at++];
-        value = Apply(value, operand(), op);
-    }
-    at += level == 1 && at < text.size() && text[at] == ')' ? 1 : 0;  // the end of a parenthesised operand
-    return value;
+    return {static_cast<long long>(number), 1};
 }
 
 // A text's exact value and its values in ascending order.
 std::pair<Exact, std::vector<int>> ReadText(const std::string& text)
 {
-    std::size_t at = 0;
-    std::vector<int> values;
-    const Exact value = Read(text, at, values);
+    ExpressionReader<Exact, ExactNumber, Apply> reader(text);
+    Exact value{};
+    EXPECT_TRUE(reader.Read(value)) << "<" << text << "> does not parse";
+    std::vector<int> values(reader.numbers.begin(), reader.numbers.end());
     std::sort(values.begin(), values.end());
     return {value, values};
 }

@@ -20,13 +20,12 @@ TEST_F(CustomHandTest, ConfirmedHandIsWrittenAndTheDealRestarts)
     TypeAnswer("1+2");
     Command(IDC_SHOW_RESULTS);
     dealClock = {7, 0};
-    ASSERT_TRUE(ConfirmCustomHand({"1", "13", "10", "03"}));
+    ASSERT_TRUE(ConfirmCustomHand(window, {"1", "13", "10", "03"}));
     EXPECT_EQ((Hand{1, 13, 10, 3}), Shown());
     SendMessageA(window, WM_TIMER, IDT_CLOCK, 0);
     ExpectFreshDeal("custom hand confirmed", "  0");
 }
 
-// A refused field keeps the dialog open with its text selected (the field test below).
 // OK pressed in the empty field itself: the focus moves on from it, not back to it.
 TEST_F(CustomHandTest, OkWithAnEmptyFieldMovesTheFocusOnAndStaysOpen)
 {

@@ -1,6 +1,5 @@
-// The program's windows at the display scale the session runs at (VELTRO_DPI, which
-// scripts/wine-session.sh gives the prefix): the card squares clear of the controls,
-// and every control of every window inside it, apart from the others, its text whole.
+// The program's windows at the session's display scale (VELTRO_DPI, see scripts/wine-session.sh):
+// every control inside its window, apart from the others and the card squares, its text whole.
 
 #include "ui/tests/main_window_fixture.h"
 
@@ -48,9 +47,8 @@ std::vector<Control> ControlsOf(HWND window)
     return controls;
 }
 
-// What of the control's text would not show: characters the control's font has no
-// glyph for, a text wider or taller than the control draws it in, or a line of
-// the font taller than an edit field.
+// What of the control's text would not show: a character its font has no glyph for, a text
+// wider or taller than the control draws it in, or a line of the font taller than an edit field.
 std::string TextFault(const Control& control)
 {
     const LONG style = GetWindowLongA(control.window, GWL_STYLE);
@@ -90,8 +88,7 @@ std::string TextFault(const Control& control)
     return fault;
 }
 
-// What a player would find wrong in the window, one line a fault; the main window's
-// card squares are laid out with its controls.
+// What a player would find wrong in the window, one line a fault, the card squares as controls.
 std::vector<std::string> LayoutFaults(HWND window, bool withCardSquares)
 {
     std::vector<std::string> faults;
@@ -117,15 +114,6 @@ std::vector<std::string> LayoutFaults(HWND window, bool withCardSquares)
     return faults;
 }
 
-// The session's scale is the one asked for: else every test here would pass at 96.
-TEST(DisplayScale, IsTheOneTheSessionAskedFor)
-{
-    const char* asked = std::getenv("VELTRO_DPI");
-    if (!asked)
-        GTEST_SKIP() << "no VELTRO_DPI: not run in the project's Wine session";
-    EXPECT_EQ(std::atoi(asked), SystemDpi()) << "the system's DPI, where VELTRO_DPI asked for " << asked;
-}
-
 // The manifest, which Veltro.exe shares with this program, as Windows reads it: system
 // aware ("true"), and no dpiAwareness, which Windows 10 and later would take instead.
 // (Wine 8 makes every program per-monitor aware whatever its manifest says.)
@@ -141,9 +129,11 @@ TEST(DisplayScale, TheProgramDeclaresItselfAwareOfTheSystemDpi)
 }
 
 // The main window with its card squares; the verdict with the widest lines it has: the invalid headline, and a detail
-// that quotes a two-byte character at a two-digit position.
+// that quotes a two-byte character at a two-digit position. At the scale the session asked for, else all would pass at 96.
 TEST_F(MainWindowTest, EveryWindowShowsItsControlsWholeAndApart)
 {
+    const char* asked = std::getenv("VELTRO_DPI");
+    ASSERT_EQ(asked ? std::atoi(asked) : SystemDpi(), SystemDpi()) << "the system's DPI, where VELTRO_DPI asked for " << asked;
     const VerdictText widest = JudgeAnswer("1+2+3+4+5+6+7+8+9+10+11+1\xA3\xA8", Hand{1, 2, 3, 4}).verdict;
     const struct {
         const char* name;

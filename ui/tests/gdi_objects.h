@@ -1,11 +1,6 @@
 #pragma once
-// Counts the process's live GDI objects. GetGuiResources answers 0 under Wine, so
-// the count is read from the GDI handle table that the process environment block
-// maps into every process (as on Windows), where a freed handle's type is zero.
+// Counts the process's live GDI objects from the handle table the process environment block
+// maps in (as on Windows; GetGuiResources answers 0 under Wine); a freed handle's type is zero.
 
-// The number of live GDI objects, or -1 when the table cannot be found.
+// The number of live GDI objects, or -1 when the table cannot be found (as under 32-bit Wine).
 int CountGdiObjects();
-
-// 32-bit Wine maps no table into the process (64-bit Wine and Windows of either
-// size do): there an unreadable count skips what it would have checked.
-constexpr bool GdiCountMayBeUnreadable = sizeof(void*) == 4;

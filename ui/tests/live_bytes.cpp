@@ -1,16 +1,14 @@
 #include "ui/tests/live_bytes.h"
 
+#include <malloc.h>
+
 #include <atomic>
-#include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 
 namespace {
 
 std::atomic<long long> liveBytes{0};
-// Each block carries its size in front, in room that keeps the alignment new promises.
-constexpr std::size_t Header = alignof(std::max_align_t);
 
 }  // namespace
 
@@ -19,29 +17,25 @@ long long LiveCppBytes()
     return liveBytes;
 }
 
-// The array, nothrow and sized forms of the standard library call these two.
+// The array, nothrow and sized forms of the standard library call these two; the
+// C runtime knows each block's size.
 void* operator new(std::size_t size)
 {
-    auto* block = static_cast<unsigned char*>(std::malloc(size + Header));
+    void* block = std::malloc(size ? size : 1);
     if (!block)
         throw std::bad_alloc();
-    std::memcpy(block, &size, sizeof size);
-    liveBytes += static_cast<long long>(size);
-    return block + Header;
+    liveBytes += static_cast<long long>(_msize(block));
+    return block;
 }
 
-void operator delete(void* pointer) noexcept
+void operator delete(void* block) noexcept
 {
-    if (!pointer)
-        return;
-    unsigned char* block = static_cast<unsigned char*>(pointer) - Header;
-    std::size_t size = 0;
-    std::memcpy(&size, block, sizeof size);
-    liveBytes -= static_cast<long long>(size);
+    if (block)
+        liveBytes -= static_cast<long long>(_msize(block));
     std::free(block);
 }
 
-void operator delete(void* pointer, std::size_t) noexcept
+void operator delete(void* block, std::size_t) noexcept
 {
-    operator delete(pointer);
+    operator delete(block);
 }

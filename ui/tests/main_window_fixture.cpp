@@ -66,7 +66,7 @@ void MainWindowTest::DealCustomHand(const Hand& hand)
     std::vector<std::string> texts;
     for (std::int32_t value : hand)
         texts.push_back(std::to_string(value));
-    EXPECT_TRUE(ConfirmCustomHand(texts)) << "no custom hand dialog for " << testing::PrintToString(hand);
+    EXPECT_TRUE(ConfirmCustomHand(window, texts)) << "no custom hand dialog for " << testing::PrintToString(hand);
 }
 
 void MainWindowTest::ExpectFreshDeal(const char* when, const char* clock)

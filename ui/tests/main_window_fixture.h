@@ -52,9 +52,6 @@ protected:
     // Presses "自定义牌面" and runs the step in the open dialog; answers whether it ran.
     bool WithCustomHand(const std::function<void(HWND dialog)>& step);
 
-    // Types the four texts into the custom hand's fields, each entered as a click would, and presses OK.
-    bool ConfirmCustomHand(const std::vector<std::string>& texts) { return ::ConfirmCustomHand(window, texts); }
-
     // Deals the hand as a player can: typed into the custom hand dialog.
     void DealCustomHand(const Hand& hand);
 

@@ -13,10 +13,8 @@ static int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM
     return ++*reinterpret_cast<int*>(count), 1;
 }
 
-// What the prefix's making gives Wine: Marlett, whose glyphs draw the caption buttons
-// and the scroll arrows (else letters: the close button an "r"), and Wine's visual
-// style, which Wine reads from its file as data (else the buttons and the verdict's
-// bar draw in the classic look).
+// What the prefix's making gives Wine: Marlett, whose glyphs draw the caption buttons (else
+// the close button is an "r"), and the visual style (else the controls draw in the classic look).
 TEST(WinePrefix, HasMarlettAndWinesVisualStyle)
 {
     LOGFONTA wanted = {0, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Marlett"};
@@ -52,10 +50,9 @@ static Picture DrawnInTheMenuFont(wchar_t character)
     return drawn;
 }
 
-// The system menu's Help and About items read as the table writes them, converted
-// from the program's GBK by the system's code page, and their Chinese is drawn as
-// glyphs: a face without them (Wine's menu font under code page 936 is SimSun, mapped
-// by the prefix to the CJK font) draws every character as the same box, or as nothing.
+// The system menu's Help and About items read as the table writes them (GBK converted by the system's
+// code page), their Chinese drawn as glyphs: Wine's menu font under code page 936 is SimSun, which the
+// prefix maps to the CJK font; a face without them draws every character as the same box, or nothing.
 TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
 {
     std::wstring chinese;
@@ -79,10 +76,9 @@ TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
     }
 }
 
-// A deal, the window's first or one of "发牌", shows four faces and an empty answer field, which
-// has the focus, an empty list, "显示结果" enabled and "提交" disabled until the answer holds text;
-// the clock counts from 0 (it shows nothing before its first tick). A repaint shows the
-// same faces, on the window's button-face background.
+// A deal, the window's first or one of "发牌", shows four faces, an empty answer field with the focus,
+// an empty list, "显示结果" enabled, "提交" disabled until the answer holds text, and the clock from 0
+// (nothing before its first tick). A repaint shows the same faces, on the button-face background.
 TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
 {
     DealCustomHand({0, 0, 0, 0});  // no faces, which the window opened anew and the deal must replace
@@ -161,8 +157,7 @@ TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainW
     EXPECT_EQ(1, rights) << "answers the checker judges right";
 }
 
-// Clicked, the button takes the focus before it is disabled: the focus goes on to the
-// answer field. The list is drawn once filled.
+// Clicked, the button takes the focus before it is disabled: the focus goes on to the answer field.
 TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
 {
     const struct {

@@ -1,16 +1,9 @@
-// Plays Veltro.exe from outside, as a second process: it starts the game, sends
-// its controls the messages a player's clicks and keys send, reads back what the
-// window shows (its clock, a verdict that closes by its own timer) and checks that
-// closing it ends the process with 0.
-//
-//   veltro-play-through [PROGRAM]   plays PROGRAM (Veltro.exe) through
-//   veltro-play-through ready       the game a player started: its clock ticks
-//   veltro-play-through menu        ... its own system menu opens
-//   veltro-play-through help        ... its Help box opens, and OK closes it
-//   veltro-play-through close       ... its 关闭 is pressed
-//
-// scripts/package_test.sh runs "ready", clicks the window's icon under a window
-// manager with real X input, runs "menu", presses H, and runs "help" and "close".
+// veltro-play-through [PROGRAM] plays Veltro.exe (or PROGRAM) from outside, as a second
+// process, by the messages a player's clicks and keys send: its clock ticks, a verdict
+// closes by its own timer, closing the window ends the process with 0. With a verb it
+// checks a game a player started instead (scripts/package_test.sh, around real X input):
+// "ready" its clock ticks, "menu" its own system menu opens, "help" its Help box opens
+// and OK closes it, "close" its 关闭 is pressed.
 
 #include <windows.h>
 

@@ -1,6 +1,5 @@
-// Reads the resources back out of the built program, as Windows' loader will see
-// them: every type, name, language and size; what the program imports; and how it
-// ends when its window cannot be made.
+// The built program as Windows' loader sees it: its resources, what it imports, and
+// how it ends when its window cannot be made.
 
 #include <windows.h>
 
@@ -24,8 +23,7 @@ std::string Name(LPCSTR name)
     return IS_INTRESOURCE(name) ? "#" + std::to_string(reinterpret_cast<ULONG_PTR>(name)) : std::string(name);
 }
 
-// The templates' and the manifest's sizes vary with their texts; what they do is
-// tested on screen.
+// Templates and the manifest vary in size with their texts; what they do is tested on screen.
 BOOL CALLBACK AddLanguage(HMODULE module, LPCSTR type, LPCSTR name, WORD language, LONG_PTR inventory)
 {
     const std::string key = Name(type) + " " + Name(name) + (language == 2052 ? "" : " " + std::to_string(language));
@@ -60,21 +58,17 @@ std::string Stored(std::string name)
     return name;
 }
 
-std::string Numbered(int id)
-{
-    return "#" + std::to_string(id);
-}
-
 // Types 2 bitmap, 3 icon, 5 dialog, 14 group icon, 24 manifest, all in Chinese (2052); nothing else.
 TEST(Resources, TheProgramHoldsTheInventory)
 {
+    const auto named = [](int id) { return Name(MAKEINTRESOURCEA(id)); };
     Inventory expected = {{"#5 " + Stored(RESOURCE_NAME(IDD_MAIN)), 0}, {"#5 " + Stored(RESOURCE_NAME(IDD_HELP)), 0},
-                          {"#5 " + Stored(RESOURCE_NAME(IDD_ABOUT)), 0}, {"#5 " + Numbered(IDD_CUSTOM_HAND), 0},
-                          {"#5 " + Numbered(IDD_VERDICT), 0}, {"#3 #1", 744}, {"#3 #2", 296}, {"#3 #3", 744},
-                          {"#14 " + Numbered(IDI_VELTRO), 6 + 2 * 14}, {"#14 " + Numbered(IDI_ABOUT), 6 + 14},
+                          {"#5 " + Stored(RESOURCE_NAME(IDD_ABOUT)), 0}, {"#5 " + named(IDD_CUSTOM_HAND), 0},
+                          {"#5 " + named(IDD_VERDICT), 0}, {"#3 #1", 744}, {"#3 #2", 296}, {"#3 #3", 744},
+                          {"#14 " + named(IDI_VELTRO), 6 + 2 * 14}, {"#14 " + named(IDI_ABOUT), 6 + 14},
                           {"#24 #1", 0}};
     for (int id = IDB_CARD_1; id <= IDB_CARD_13; ++id)
-        expected["#2 " + Numbered(id)] = 7464;
+        expected["#2 " + named(id)] = 7464;
     Inventory inventory;
     HMODULE program = LoadLibraryExA(ExePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);  // the shipped program, read as data
     ASSERT_NE(nullptr, program) << ExePath();

@@ -9,9 +9,8 @@
 
 namespace {
 
-// Esc reaches the dialog as IDCANCEL, which does not end it. A line of 39 bytes shows
-// whole; one left unterminated is cut there, though the fields lie next to each other
-// and reading on past the first would show both.
+// Esc's IDCANCEL does not end it. A line of 39 bytes shows whole; one left unterminated is cut
+// there, though reading on past the first of the adjacent fields would show both.
 TEST(VerdictDialog, ShowsItsLinesUpTo39BytesAndEndsWithOneOnThe101stTickWithTheBarAt100)
 {
     constexpr char Longest[] = "你的答案不正确你的答案不正确你的答案不!";
