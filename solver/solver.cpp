@@ -18,15 +18,27 @@ void Solver::SetHand(const Hand& hand)
     values = hand;
 }
 
+namespace {
+
+// Appends the text of each candidate that one of its shapes, in the Number arithmetic,
+// makes a solution.
+template <typename Number>
+void AppendSolutions(const Hand& hand, std::vector<std::string>& solutions)
+{
+    shapes::Values<Number> values;
+    shapes::ForEachCandidate(hand, [&](const shapes::Candidate& candidate) {
+        if (const int shape = values.FindShape())
+            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
+    }, values);
+}
+
+}  // namespace
+
 void Solver::Search()
 {
     // At most one solution per candidate: 24 arrangements x 64 operator triples.
     solutions.reserve(solutions.size() + 24 * 64);
-    shapes::Values<float> single;
-    shapes::ForEachCandidate(values, [&](const shapes::Candidate& candidate) {
-        if (const int shape = single.FindShape())
-            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
-    }, single);
+    AppendSolutions<float>(values, solutions);
 }
 
 bool Solver::SearchExact()
@@ -34,11 +46,7 @@ bool Solver::SearchExact()
     for (std::int32_t value : values)
         if (value < -LargestExactValue || value > LargestExactValue)
             return false;
-    shapes::Values<Fraction> exact;
-    shapes::ForEachCandidate(values, [&](const shapes::Candidate& candidate) {
-        if (const int shape = exact.FindShape())
-            solutions.push_back(SolutionText(candidate.order, candidate.ops, shape));
-    }, exact);
+    AppendSolutions<Fraction>(values, solutions);
     return true;
 }
 
