@@ -67,7 +67,7 @@ def main():
     options = parser.parse_args()
     handler = functools.partial(SiteHandler, directory=os.path.abspath(options.folder))
     server = Server(('127.0.0.1', options.port), handler)
-    print(f'Serving {os.path.relpath(options.folder)} on http://127.0.0.1:{server.server_address[1]}/', flush=True)
+    print(f'Serving {os.path.relpath(options.folder)} on http://127.0.0.1:{server.server_address[1]}/ until Ctrl+C', flush=True)
     try:
         server.serve_forever()
     except KeyboardInterrupt:

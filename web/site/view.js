@@ -36,6 +36,8 @@ export class View {
             item.textContent = line;
             return item;
         }));
+        // On a phone the list is below the buttons: bring it into view.
+        if (lines.length > 0) this.solutions.scrollIntoView({ block: 'nearest' });
     }
 
     showSeconds(seconds) {
