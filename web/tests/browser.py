@@ -35,7 +35,7 @@ class Server:
         line = self.process.stdout.readline()
         if 'http://' not in line:
             raise RuntimeError(f'web/serve.py did not start: {line!r}')
-        self.url = line[line.index('http://'):].strip()
+        self.url = line[line.index('http://'):].split()[0]
 
     def stop(self):
         self.process.terminate()
