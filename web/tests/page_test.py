@@ -201,6 +201,33 @@ class PlayThrough(Game):
         for name in ('菜单', Answer, '显示结果', '自定义牌面', '发牌'):
             self.assertIn(name, reached)
 
+    def test_the_pages_texts_keep_aa_contrast(self):
+        """Each shown text against the first background behind it: 4.5 to 1 at least
+        (a disabled control is exempt), with the menu open."""
+        self.button('菜单').click()
+        low = self.browser.driver.execute_script('''
+            const rgb = (colour) => colour.match(/[\\d.]+/g).map(Number);
+            const linear = (v) => (v /= 255) <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
+            const luminance = ([r, g, b]) => 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b);
+            const behind = (element) => {
+                for (; element; element = element.parentElement) {
+                    const colour = rgb(getComputedStyle(element).backgroundColor);
+                    if (colour.length < 4 || colour[3] > 0) return colour;
+                }
+                return [255, 255, 255];
+            };
+            const low = [];
+            for (const element of document.querySelectorAll('body *')) {
+                const text = [...element.childNodes].some((node) => node.nodeType === 3 && node.textContent.trim());
+                if (!text || element.disabled || !element.checkVisibility()) continue;
+                const [light, dark] = [luminance(rgb(getComputedStyle(element).color)), luminance(behind(element))]
+                    .sort((a, b) => b - a);
+                const ratio = (light + 0.05) / (dark + 0.05);
+                if (ratio < 4.5) low.push(`${element.textContent.trim()}: ${ratio.toFixed(2)}`);
+            }
+            return low;''')
+        self.assertEqual([], low)
+
     def focused(self):
         return self.browser.driver.switch_to.active_element
 
