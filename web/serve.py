@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Serves a folder (by default build/web/site) on 127.0.0.1 as a static host would:
-each file with its type, compressed with gzip where the browser takes it, and never
-cached without asking again.
+each file with its type, compressed with gzip where the browser takes it, and cached
+by the browser only as long as its tag says it is unchanged.
 
 usage: web/serve.py [--port PORT] [FOLDER]    (PORT 0: any free port, which it names)
 """
@@ -9,6 +9,7 @@ usage: web/serve.py [--port PORT] [FOLDER]    (PORT 0: any free port, which it n
 import argparse
 import functools
 import gzip
+import hashlib
 import http.server
 import io
 import os
@@ -37,10 +38,17 @@ class SiteHandler(http.server.SimpleHTTPRequestHandler):
             return None
         with open(path, 'rb') as file:
             body = file.read()
+        tag = '"%s"' % hashlib.sha256(body).hexdigest()[:16]
+        if self.headers.get('If-None-Match') == tag:
+            self.send_response(304)
+            self.send_header('ETag', tag)
+            self.end_headers()
+            return None
         gzipped = extension in Compressed and 'gzip' in self.headers.get('Accept-Encoding', '')
         if gzipped:
             body = gzip.compress(body, 9, mtime=0)
         self.send_response(200)
+        self.send_header('ETag', tag)
         self.send_header('Content-Type', Types[extension])
         self.send_header('Content-Length', str(len(body)))
         self.send_header('Cache-Control', 'no-cache')
