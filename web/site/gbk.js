@@ -33,7 +33,20 @@ export function toWindowBytes(text) {
     return new Uint8Array(bytes);
 }
 
-// The text the window shows for GBK bytes.
+const isLead = (byte) => byte >= 0x81 && byte <= 0xfe;
+const isTrail = (byte) => (byte >= 0x40 && byte <= 0x7e) || (byte >= 0x80 && byte <= 0xfe);
+
+// The text the window shows for GBK bytes. A lead byte without its trail (one the
+// 29-byte cut parted from it) shows there as one "?" that takes the next byte along.
 export function fromWindowBytes(bytes) {
-    return new TextDecoder('gbk').decode(bytes);
+    const shown = [];
+    for (let i = 0; i < bytes.length; ++i) {
+        if (!isLead(bytes[i])) shown.push(bytes[i]);
+        else if (isTrail(bytes[i + 1])) shown.push(bytes[i], bytes[++i]);
+        else {
+            shown.push(Unmapped);
+            ++i;
+        }
+    }
+    return new TextDecoder('gbk').decode(new Uint8Array(shown));
 }

@@ -40,6 +40,7 @@ class Server:
     def stop(self):
         self.process.terminate()
         self.process.wait()
+        self.process.stdout.close()
 
 
 class Browser:

@@ -279,7 +279,7 @@ class SameAsTheWindow(Game):
             ('1*2*3*4 é', '位置:8 原因:é 不能跟在   后面'),
             ('1*2*3*4€', '位置:7 原因:€ 不能跟在 4 后面'),
             ('1*2*3*4\u00a0', '位置:7 原因:? 不能跟在 4 后面'),
-            ('1*2*3*4' + ' ' * 21 + '中文', '位置:28 原因:\ufffd 不能跟在   后面'),  # its lead byte alone
+            ('1*2*3*4' + ' ' * 21 + '中文', '位置:28 原因:?不能跟在   后面'),  # its lead byte, shown with the space
             ('1*2*3*4' + ' ' * 20 + '中文', '位置:27 原因:中 不能跟在   后面'),
             ('(1+2+3)*4' + ' ' * 20 + '（', '祝贺你 / 开始下一局...'),  # cut before the 30th byte
         ]:
@@ -368,6 +368,13 @@ class Offline(Game):
             const faces = Array.from({length: 13}, (_, i) => fetch(`faces/${i + 1}.svg`).then((r) => r.ok, () => false));
             Promise.all(faces).then(done);''')
         self.assertEqual([True] * 13, faces, 'every face, not only those shown before')
+
+    def test_the_page_installs_as_an_app(self):
+        self.open(self.site.url)
+        self.wait_for_the_copy()
+        manifest = self.browser.cdp('Page.getAppManifest')
+        self.assertEqual([], manifest['errors'])
+        self.assertEqual([], self.browser.cdp('Page.getInstallabilityErrors')['installabilityErrors'])
 
     def test_a_new_site_replaces_the_old_on_the_next_load(self):
         self.open(self.site.url)
