@@ -8,7 +8,7 @@ const byId = (id) => document.getElementById(id);
 // After a dialog the window's focus goes back to the answer field; on a touch
 // screen that would only raise the on-screen keyboard over the keypad.
 function backToAnswer(view) {
-    if (matchMedia('(pointer: fine)').matches) view.answer.focus();
+    if (!matchMedia('(pointer: coarse)').matches) view.answer.focus();
 }
 
 function bindAnswer(game, view) {

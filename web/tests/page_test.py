@@ -15,6 +15,11 @@ from selenium.webdriver.common.keys import Keys
 from browser import Cli, PageTest, Server, Site
 
 Answer = '在此输入结果'
+# A dialog's "headline / detail" while it is open, or null.
+ShownVerdict = '''
+    const dialog = arguments[0];
+    const line = (relation) => document.getElementById(dialog.getAttribute(relation)).textContent;
+    return dialog.open ? line('aria-labelledby') + ' / ' + line('aria-describedby') : null;'''
 Gbk = 'gbk'
 
 
@@ -72,29 +77,36 @@ class Game(PageTest):
         return field
 
     def verdict(self):
-        """The shown verdict: its name, the headline, and its description, the detail (read
-        as the page shows it, where a name would fold its spaces)."""
+        """The shown verdict: its headline, which names it, and its detail, which describes
+        it (read as the page shows them, where an accessible name would fold spaces)."""
         dialog = self.browser.wait('the verdict', lambda: self.browser.found('alertdialog'))[0]
-        return dialog.accessible_name + ' / ' + self.browser.driver.execute_script(
-            "return document.getElementById(arguments[0].getAttribute('aria-describedby')).textContent;", dialog)
+        self.looked_up['alertdialog', None] = dialog
+        return self.browser.driver.execute_script(ShownVerdict, dialog)
+
+    def keys(self, *keys):
+        ActionChains(self.browser.driver).send_keys(*keys).perform()
 
     def dismiss(self):
-        ActionChains(self.browser.driver).send_keys(Keys.ESCAPE).perform()
-        self.browser.wait('the verdict closed', lambda: not self.browser.nodes('alertdialog'))
+        self.keys(Keys.ESCAPE)
+        dialog = self.looked_up['alertdialog', None]
+        self.browser.wait('the verdict closed', lambda: not self.browser.driver.execute_script(ShownVerdict, dialog))
 
     def submit(self, text):
-        """The verdict on the text, shown and then closed with Escape."""
+        """The verdict on the text, shown and then closed with Escape; the verdict dialog,
+        once found by its role, is then read while it is open."""
         self.type_answer(text)
-        self.button('提交').click()
-        shown = self.verdict()
+        self.keys(Keys.ENTER)  # in the answer field, where the focus is after a deal or a verdict
+        dialog = self.looked_up.get(('alertdialog', None))
+        shown = self.browser.driver.execute_script(ShownVerdict, dialog) if dialog else self.verdict()
         self.dismiss()
         return shown
 
     def play_hand(self, hand):
+        """Typed into the custom hand's fields, the first of which has the focus, from one
+        to the next with Tab, and confirmed with Enter."""
         self.button('自定义牌面').click()
-        for name, value in zip(('左上', '右上', '左下', '右下'), hand):
-            self.one('textbox', name).send_keys(str(value))
-        self.button('确定').click()
+        self.assertEqual('左上', self.browser.driver.switch_to.active_element.accessible_name)
+        self.keys('\t'.join(map(str, hand)) + '\n')
         self.browser.wait(f'the hand {hand}', lambda: self.shown_hand() == [str(value) for value in hand])
 
     def solution_lines(self):
