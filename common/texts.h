@@ -3,7 +3,8 @@
 // script alike, hence macros. The source is UTF-8: the Windows build compiles the
 // code's copies to GBK (code page 936), the code page its ANSI calls and its manifest
 // give it, and the resource script's to UTF-16; the native build (veltro-cli, the
-// core's tests) keeps UTF-8. scripts/wine-session.sh reads the caption from here.
+// core's tests) keeps UTF-8. scripts/wine-session.sh reads the caption from here,
+// web/CMakeLists.txt the page's markup.
 
 // The main window's caption, which is the game's name in the About box too.
 #define TEXT_CAPTION "Veltro"
@@ -51,6 +52,22 @@
 // The two items the main window adds to its system menu.
 #define TEXT_HELP_MENU_ITEM "帮助(&H)..."
 #define TEXT_ABOUT_MENU_ITEM "关于(&A)..."
+
+// The page's own words: its description where it is installed, and names for what
+// the window shows without one: the menu that holds Help and About, the regions a
+// screen reader names, the keypad's delete key and the custom hand's four fields,
+// by the place of their card.
+#define TEXT_PAGE_DESCRIPTION "四张牌，加减乘除，算出 24"
+#define TEXT_PAGE_MENU "菜单"
+#define TEXT_PAGE_CARDS "本局的牌"
+#define TEXT_PAGE_SOLUTIONS "全部解法"
+#define TEXT_PAGE_SECONDS "本局用时（秒）"
+#define TEXT_PAGE_KEYPAD "输入键盘"
+#define TEXT_PAGE_DELETE "删除"
+#define TEXT_PAGE_TOP_LEFT "左上"
+#define TEXT_PAGE_TOP_RIGHT "右上"
+#define TEXT_PAGE_BOTTOM_LEFT "左下"
+#define TEXT_PAGE_BOTTOM_RIGHT "右下"
 
 #ifndef RC_INVOKED
 // Whether the texts are GBK in this build (2 bytes a Chinese character), or UTF-8 (3).

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
+#include <string>
 
 #include "common/texts.h"
 #include "ui/paint_cards.h"
@@ -59,11 +61,19 @@ void TypeText(HWND control, const char* text)
 
 void Paste(HWND control, const char* text)
 {
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    Paste(control, wide.c_str());
+}
+
+void Paste(HWND control, const wchar_t* text)
+{
     // As another program puts it there: in UTF-16, which the clipboard hands over
     // unchanged, while its own conversion of CF_TEXT follows the keyboard's locale.
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, static_cast<size_t>(length) * sizeof(wchar_t));
-    MultiByteToWideChar(CP_ACP, 0, text, -1, static_cast<wchar_t*>(GlobalLock(memory)), length);
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(memory), text, bytes);
     GlobalUnlock(memory);
     OpenClipboard(nullptr);
     EmptyClipboard();

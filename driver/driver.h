@@ -34,9 +34,10 @@ std::string BytesInHex(const std::string& bytes);
 // Types the characters into the control as the keyboard's WM_CHAR messages would.
 void TypeText(HWND control, const char* text);
 
-// Puts the text (in the program's code page) on the clipboard and pastes it into
-// the control, as Shift+Insert or the context menu's Paste does.
+// Puts the text (in the program's code page, or UTF-16) on the clipboard and pastes
+// it into the control, as Shift+Insert or the context menu's Paste does.
 void Paste(HWND control, const char* text);
+void Paste(HWND control, const wchar_t* text);
 
 // Another process's windows can only be looked at, not waited for: polls the
 // condition every 20 ms for up to ten seconds and answers whether it came true.

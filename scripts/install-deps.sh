@@ -3,25 +3,36 @@
 # machine lacks. As root it runs apt-get; otherwise it names what to install. The
 # 32-bit game's tests and the installer run on Wine's 32-bit side, wine32 of the
 # i386 architecture, which dpkg must first be told of (multiarch).
+#
+#   scripts/install-deps.sh        everything
+#   scripts/install-deps.sh web    only what the page's build and server need
 set -euo pipefail
 
+# The page: the core compiled by emscripten (its texts turned into GBK by a perl
+# script), served by python3; tested in chromium through chromedriver.
+web=(cmake ninja-build perl emscripten python3)
 packages=(
-    cmake ninja-build g++ pkg-config
+    "${web[@]}" g++ pkg-config
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang libclang-rt-dev lld llvm perl
+    clang libclang-rt-dev lld llvm
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix nsis
     wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine
     dpkg-dev lintian unzip openbox
+    chromium chromium-driver python3-selenium
 )
+[ "${1:-}" = web ] && packages=("${web[@]}")
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
+# Empty when a missing package is of the i386 architecture, which dpkg does not know yet.
 i386=yes
-dpkg --print-foreign-architectures | grep -qx i386 || i386=""
+if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    i386=""
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
     if [ "$(id -u)" -ne 0 ]; then

@@ -2,8 +2,18 @@
 # Builds Veltro.exe and starts the game under Wine on your display. Without a
 # display it runs the game in the project's Wine session, on a private Xvfb screen,
 # and saves a screenshot of it to build/veltro.png instead.
+#
+# scripts/play.sh web builds the page instead (build/web/site) and serves it on
+# http://127.0.0.1:8024/ (or the port in VELTRO_WEB_PORT) until Ctrl+C.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+if [ "${1:-}" = web ]; then
+    scripts/install-deps.sh web
+    cmake --preset web >/dev/null
+    cmake --build --preset web
+    exec web/serve.py --port "${VELTRO_WEB_PORT:-8024}" build/web/site
+fi
 
 scripts/install-deps.sh
 cmake --preset windows >/dev/null

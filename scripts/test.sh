@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the native core, the Windows program with g++ (64 and 32 bits) and with
-# clang, and runs every test: the core's under AddressSanitizer and
-# UndefinedBehaviorSanitizer; the window tests and the play-through under Wine for
+# clang, and the page, and runs every test: the core's under AddressSanitizer and
+# UndefinedBehaviorSanitizer; the page's in headless Chromium; the window tests and the play-through under Wine for
 # the three builds, and those that read the cards and the layout again at 200 %;
 # the soak; the packages and the installer, and the names and links of the README
 # and docs/; and a one-minute fuzz run of answer judging. Every stage is a ctest run
@@ -12,7 +12,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh || exit 1
-for preset in native windows windows-clang; do
+for preset in native windows windows-clang web; do
     echo "== Building: $preset"
     { cmake --preset $preset >/dev/null && cmake --build --preset $preset; } || exit 1
 done
@@ -44,6 +44,8 @@ scripts/fuzz.sh "${VELTRO_FUZZ_SECONDS:-60}" --output-junit "$results/fuzz.xml" 
 fuzz_pid=$!
 
 stage core "Core tests" ctest --preset native -j "$(nproc)"
+stage web "The page in headless Chromium: played through, judged and listed as veltro-cli does, on a phone, offline" \
+    ctest --preset web
 source scripts/wine-session.sh
 veltro_in_wine_session in_wine
 stage dpi192 "Window tests at 200 % (192 DPI) under Wine, in a prefix of that scale" \

@@ -1,5 +1,5 @@
-// The committed card faces and icons are what the generator draws, byte for byte
-// (what they show a player is seen in the screenshots at every scale).
+// The committed card faces and icons, the program's, the desktop's and the web page's, are
+// what the generator draws, byte for byte (what they show is seen in the screenshots).
 
 #include <gtest/gtest.h>
 
@@ -27,7 +27,7 @@ TEST(CardArtTool, RedrawsTheCommittedFilesExactly)
     const std::string scratch = VELTRO_SCRATCH_DIR;
     ASSERT_EQ(0, std::system(("mkdir -p '" + scratch + "' && '" VELTRO_CARD_ART_TOOL "' '" + scratch + "'").c_str()));
     for (const std::string& name : ArtFiles()) {
-        const Bytes committed = ReadFile(VELTRO_RES_DIR "/" + name);
+        const Bytes committed = ReadFile(VELTRO_SOURCE_DIR "/" + name);
         EXPECT_TRUE(!committed.empty() && committed == ReadFile(scratch + "/" + name))
             << name << " differs from what the tool draws now";
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the main window and the dialogs in the project's Wine session at 100 %
 # (96 DPI), and the main window again at 200 % (192 DPI, main-window-200.png), and
-# writes them, with a sheet of the thirteen card faces, to docs/screenshots/*.png.
+# writes them, with a sheet of the thirteen card faces, to docs/screenshots/*.png;
+# then the page on a desktop and on a phone (page-*.png, page_screenshots.py).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 root="$(pwd)"
@@ -22,4 +23,7 @@ for picture in "$pictures"/*.ppm; do
 done
 montage ui/res/card??.bmp -tile 7x2 -geometry +6+6 -background '#d4d0c8' \
     -define png:exclude-chunks=date,time docs/screenshots/card-faces.png
+cmake --preset web >/dev/null
+cmake --build --preset web
+tools/screenshots/page_screenshots.py
 ls -1 docs/screenshots

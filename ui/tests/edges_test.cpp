@@ -25,18 +25,24 @@ LRESULT CALLBACK WatchMenu(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 using EdgesTest = MainWindowTest;
 
-// Pasted full-width brackets from a Chinese input method.
-TEST_F(EdgesTest, VerdictNamesATwoByteCharacterWhole)
+// What the field gives the game beyond ASCII, as pasted from a Chinese input method
+// or anywhere: code page 936, a "?" for each UTF-16 unit it lacks (an emoji is two),
+// and the first byte of a pair alone where the 29th byte cuts it, which the verdict
+// shows as a "?" that takes the space after it. A character of two bytes is named whole.
+TEST_F(EdgesTest, AnswerIsReadInCodePage936AndVerdictNamesATwoByteCharacterWhole)
 {
     const struct {
-        const char* answer;
+        const wchar_t* answer;
         const char* detail;
-    } cases[] = {{"（1+2+3）*4", "（ 不能作为第一个字符"}, {"4*（1+2+3）", "位置:2 原因:（ 不能跟在 * 后面"},
-                 {"丂+1+2+3+4", "丂 不能作为第一个字符"}};  // a trail byte below 0x80
+    } cases[] = {{L"（1+2+3）*4", "（ 不能作为第一个字符"}, {L"4*（1+2+3）", "位置:2 原因:（ 不能跟在 * 后面"},
+                 {L"丂+1+2+3+4", "丂 不能作为第一个字符"},  // a trail byte below 0x80
+                 {L"1+\U0001F600", "位置:2 原因:? 不能跟在 + 后面"}, {L"1*2*3*4 é", "位置:8 原因:é 不能跟在   后面"},
+                 {L"1*2*3*4\u20ac", "位置:7 原因:\x80 不能跟在 4 后面"}, {L"1*2*3*4\u00a0", "位置:7 原因:? 不能跟在 4 后面"},
+                 {L"1*2*3*4                     中文", "位置:28 原因:?不能跟在   后面"}};  // the lead byte and its space
     for (const auto& c : cases) {
         TypeAnswer("");
         Paste(Item(IDC_ANSWER), c.answer);
-        EXPECT_EQ(BytesInHex(TEXT_INVALID_HEADLINE " / " + std::string(c.detail)), BytesInHex(Submit())) << c.answer;
+        EXPECT_EQ(BytesInHex(TEXT_INVALID_HEADLINE " / " + std::string(c.detail)), BytesInHex(Submit())) << c.detail;
     }
 }
 
