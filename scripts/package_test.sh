@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The packages as a player gets them: scripts/package_test.sh [STAGE...] (by default packages
-# prefix installer clang; twice when named). STAGE_stage, in scripts/package_test/STAGE_test.sh,
+# prefix installer clang docs; twice when named). STAGE_stage, in scripts/package_test/STAGE_test.sh,
 # says what it checks; the helpers they share are here. Each check adds a line to a results
 # file, counted at the end (one made in a subshell too): "package-test: N passed, M failed".
 set -euo pipefail
@@ -33,7 +33,7 @@ off_screen() { wineserver -k 2>/dev/null || true; kill $wm 2>/dev/null || true; 
 
 source scripts/wine-session.sh
 for stage in scripts/package_test/*_test.sh; do source "$stage"; done
-for stage in ${*:-packages prefix installer clang}; do "${stage}_stage"; done
+for stage in ${*:-packages prefix installer clang docs}; do "${stage}_stage"; done
 grep '^FAILED' "$results" || true
 echo "package-test: $(grep -c '^passed' "$results") passed, $(grep -c '^FAILED' "$results") failed"
 [ "$(grep -c '^FAILED' "$results")" = 0 ]  # and not when the file is gone

@@ -3,10 +3,11 @@
 # clang, and the page, and runs every test: the core's under AddressSanitizer and
 # UndefinedBehaviorSanitizer; the page's in headless Chromium; the window tests and the play-through under Wine for
 # the three builds, and those that read the cards and the layout again at 200 %;
-# the soak; the packages and the installer; and a one-minute fuzz run of answer
-# judging. Every stage is a ctest run that leaves a JUnit file; the
-# closing line, "veltro: N passed, M failed", is counted from those files, and a run
-# that failed with no failing test in its file counts one failure.
+# the soak; the packages and the installer, and the names and links of the README
+# and docs/; and a one-minute fuzz run of answer judging. Every stage is a ctest run
+# that leaves a JUnit file and says how long it took; the closing line, "veltro: N
+# passed, M failed", is counted from those files, and a run that failed with no
+# failing test in its file counts one failure.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,12 +20,14 @@ done
 results="$PWD/build/test-results"
 rm -rf "$results" && mkdir -p "$results"
 stages=() failed_runs=" "
-# NAME TITLE COMMAND...: runs the stage's ctest command, its results in NAME.xml.
+# NAME TITLE COMMAND...: runs the stage's ctest command, its results in NAME.xml, and
+# says how long it took.
 stage() {
-    local name=$1
+    local name=$1 start=$SECONDS
     echo "== $2"
     stages+=("$name")
     "${@:3}" --output-junit "$results/$name.xml" || failed_runs+="$name "
+    echo "== $name: $((SECONDS - start)) s"
 }
 in_wine() {
     stage windows "Window tests and the play-through under Wine" ctest --preset windows
@@ -47,7 +50,7 @@ source scripts/wine-session.sh
 veltro_in_wine_session in_wine
 stage dpi192 "Window tests at 200 % (192 DPI) under Wine, in a prefix of that scale" \
     env VELTRO_DPI=192 scripts/wine-session.sh ctest --preset windows-192
-stage packages "Packages: the zips, the installer round trip, the .deb and its launcher; the clang build's resources" \
+stage packages "Packages: the zips, the installer round trip, the .deb and its launcher; the clang build's resources; the README's names and links" \
     ctest --preset packages
 echo "== Fuzz: libFuzzer on answer judging for ${VELTRO_FUZZ_SECONDS:-60} s, beside the stages above"
 wait "$fuzz_pid" || failed_runs+="fuzz "
@@ -79,5 +82,6 @@ for name in "${stages[@]}"; do
         failed=$((failed + 1))
     fi
 done
+echo "== all stages: $SECONDS s"
 echo "veltro: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

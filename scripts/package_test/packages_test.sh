@@ -9,6 +9,12 @@ packages_stage() {
         check "files in the ${zip%%:*} zip" "Veltro-$v/README.txt Veltro-$v/Veltro.exe" "$(unzip -Z1 build/windows/packages/Veltro-$v-${zip%%:*}.zip | sort | xargs)"
         check "the ${zip%%:*} zip's Veltro.exe" same "$(unzip -p build/windows/packages/Veltro-$v-${zip%%:*}.zip Veltro-$v/Veltro.exe | cmp -s - build/windows/${zip#*:}/Veltro.exe && echo same)"
     done
+    # The oldest Windows that the player's notes name was read from the games' headers and
+    # imports; scripts/package_test/imports.txt holds those that it allows.
+    check "what the games ask of Windows beyond scripts/package_test/imports.txt" "" "$(for exe in build/windows/{,x86/}bin/Veltro.exe; do
+        x86_64-w64-mingw32-objdump -p $exe | awk '/^MajorSubsystemVersion/ {major = $2} /^MinorSubsystemVersion/ {print "subsystem", major "." $2}
+            /DLL Name:/ {dll = tolower($3)} /^\t[0-9a-f]+\t +[0-9]+ +[^ ]+$/ {print dll, $3}'
+        done | LC_ALL=C sort -u | LC_ALL=C comm -13 scripts/package_test/imports.txt -)"
     check "files in the .deb, against scripts/package_test/deb-files.txt" "" \
         "$(dpkg-deb -c $deb | awk '!/^d/ {print substr($6, 2)}' | LC_ALL=C sort | diff -U0 --label expected --label actual scripts/package_test/deb-files.txt -)"
     check "lintian's errors and warnings" "" "$(lintian $deb 2>/dev/null | grep -E '^[EW]:' || true)"
