@@ -119,7 +119,8 @@ const std::string Wrong = "\twrong\t" TEXT_WRONG_HEADLINE " / " TEXT_WRONG_DETAI
 // line per text, the control bytes and the backslash a detail quotes escaped.
 TEST(Cli, PrintsEachCommandsResultsWithStatus0)
 {
-    Lines sorted = SolveHand({1, 2, 12, 12});
+    const auto solutions = [](const Hand& hand) { Solver solver; solver.SetHand(hand); solver.Search(); return solver.solutions; };
+    Lines sorted = solutions({1, 2, 12, 12});
     std::sort(sorted.begin(), sorted.end());
     const Lines pair = {"single-only\t2/13*(12*13)\t24\t24", "exact-only\t2/13*12*13\t24\t24.0000019",
                         "single-only\t2/(13/(12*13))\t24\t24", "exact-only\t2/(13/12)*13\t24\t23.9999981"};
@@ -127,7 +128,7 @@ TEST(Cli, PrintsEachCommandsResultsWithStatus0)
         Lines arguments;
         std::string out;
     } cases[] = {
-        {{"solve", "01", "2", "3", "04"}, Joined(SolveHand({1, 2, 3, 4}))},
+        {{"solve", "01", "2", "3", "04"}, Joined(solutions({1, 2, 3, 4}))},
         {{"solve", "--exact", "3", "03", "8", "8"}, Joined(Lines(4, "8/(3-8/3)"))},
         {{"list", "3", "3", "8", "8"}, TEXT_NO_SOLUTION "\n"},
         {{"list", "1", "2", "12", "12"}, Joined(sorted)},

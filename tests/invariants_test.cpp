@@ -20,7 +20,10 @@ namespace {
 // a text is never recorded), refused for its number count.
 std::size_t CheckSolutions(const Hand& hand)
 {
-    const std::vector<std::string> solutions = SolveHand(hand);
+    Solver solver;
+    solver.SetHand(hand);
+    solver.Search();
+    const std::vector<std::string>& solutions = solver.solutions;
     std::map<std::int32_t, std::size_t> multiplicity;
     std::size_t arrangements = 1;
     for (std::int32_t value : hand)

@@ -8,12 +8,25 @@
 #include <string>
 #include <vector>
 
+#include "solver/exact.h"
 #include "solver/solver.h"
 #include "tests/expression_reader.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
+
+// A fresh Solver's texts for a hand, in either arithmetic.
+Texts Solutions(const Hand& hand, bool exact = false)
+{
+    Solver solver;
+    solver.SetHand(hand);
+    if (!exact)
+        solver.Search();
+    else if (!solver.SearchExact())
+        ADD_FAILURE() << "no exact search for " << testing::PrintToString(hand);
+    return solver.solutions;
+}
 
 // Each hand's solutions begin with `first`, and number `count`. Equal values are
 // not recognised: each arrangement of them finds its texts again (12 12 1 1's first
@@ -37,7 +50,7 @@ TEST(Solver, FindsTheSolutionsOfEachHandInSearchOrder)
         {{1000000, 24, 1, 0}, 133, {"1000000+24+1/0"}},
     };
     for (const auto& c : cases) {
-        const Texts solutions = SolveHand(c.hand);
+        const Texts solutions = Solutions(c.hand);
         EXPECT_EQ(c.count, solutions.size()) << testing::PrintToString(c.hand);
         EXPECT_EQ(c.first, Texts(solutions.begin(), solutions.begin() + std::min(c.first.size(), solutions.size())))
             << testing::PrintToString(c.hand);
@@ -121,7 +134,7 @@ TEST(ExactSearch, FindsTextsOfTheHandThatReadAsExactly24AndReportsEveryDisagreem
     std::vector<Hand> hands = AllHands();
     hands.insert(hands.end(), {Hand{-99, 1, 24, 99}, Hand{-98, -96, 97, 99}, Hand{0, 1, 1, 24}});
     for (Hand hand : hands) {
-        Texts single = SolveHand(hand), exact = SolveHand(hand, true);
+        Texts single = Solutions(hand), exact = Solutions(hand, true);
         const SearchComparison comparison = CompareSearches(hand);
         EXPECT_EQ(std::make_pair(single.size(), exact.size()), std::make_pair(comparison.single, comparison.exact));
         std::sort(hand.begin(), hand.end());
@@ -138,7 +151,7 @@ TEST(ExactSearch, FindsTextsOfTheHandThatReadAsExactly24AndReportsEveryDisagreem
         std::sort(exact.begin(), exact.end());
         EXPECT_EQ(single, exact) << testing::PrintToString(hand);
     }
-    EXPECT_FALSE(SolveHand({-99, 1, 24, 99}, true).empty()) << "a bound hand with solutions";
+    EXPECT_FALSE(Solutions({-99, 1, 24, 99}, true).empty()) << "a bound hand with solutions";
     Solver solver;
     solver.SetHand({1, 1, 100, 1});
     EXPECT_FALSE(solver.SearchExact()) << "a value beyond the bound";

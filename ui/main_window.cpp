@@ -84,7 +84,7 @@ static void OnTimer(HWND window)
     SYSTEMTIME now;
     GetLocalTime(&now);
     char count[16];
-    wsprintfA(count, "%3d", AdvanceDealClock(dealClock, now.wSecond));
+    wsprintfA(count, "%3d", AdvanceDealClock(now.wSecond));
     SendDlgItemMessageA(window, IDC_CLOCK, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(count));
 }
 
