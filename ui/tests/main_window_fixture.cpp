@@ -24,6 +24,34 @@ VerdictRun RunVerdict(const std::function<INT_PTR()>& open)
     return run;
 }
 
+SetTimerCall ReplaceSetTimer(SetTimerCall replacement)
+{
+    const auto base = reinterpret_cast<std::uint8_t*>(GetModuleHandleA(nullptr));
+    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); entry->Name; ++entry) {
+        auto slot = reinterpret_cast<SetTimerCall*>(base + entry->FirstThunk);
+        for (auto name = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk); name->u1.AddressOfData; ++name, ++slot) {
+            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
+                lstrcmpA(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name, "SetTimer") != 0)
+                continue;
+            DWORD access = 0;
+            VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &access);
+            const SetTimerCall held = *slot;
+            *slot = replacement;
+            VirtualProtect(slot, sizeof *slot, access, &access);
+            return held;
+        }
+    }
+    ADD_FAILURE() << "this program imports no SetTimer";
+    return nullptr;
+}
+
+UINT_PTR WINAPI FailingSetTimer(HWND, UINT_PTR, UINT, TIMERPROC)
+{
+    return 0;
+}
+
 void MainWindowTest::SetUp()
 {
     window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);

@@ -29,6 +29,12 @@ struct VerdictRun {
 // Opens the verdict dialog by the call and gives it timer ticks, Esc's IDCANCEL before each, until it ends.
 VerdictRun RunVerdict(const std::function<INT_PTR()>& open);
 
+// Points this program's import of SetTimer, through which the window code calls it, at the
+// replacement and answers the one it held: under Wine a window's timer never fails by itself.
+using SetTimerCall = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
+SetTimerCall ReplaceSetTimer(SetTimerCall replacement);
+UINT_PTR WINAPI FailingSetTimer(HWND, UINT_PTR, UINT, TIMERPROC);
+
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override;

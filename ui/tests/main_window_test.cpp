@@ -191,19 +191,38 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
     }
 }
 
-// The About box shows the program's icon; Help has none.
-TEST_F(MainWindowTest, HelpAndAboutOpenFromTheSystemMenuAndCloseByOkOrEsc)
+// The About box shows the program's icon; Help has none. Unanswered, a box stays shown
+// through the messages of its own loop and a repaint, until OK or Esc closes it.
+TEST_F(MainWindowTest, HelpAndAboutOpenFromTheSystemMenuAndStayShownUntilOkOrEsc)
 {
     for (WPARAM command : {IDM_HELP, IDM_ABOUT})
         for (int closeWith : {IDOK, IDCANCEL}) {
-            bool icon = false, closed = false;
+            bool icon = false, stayed = false, closed = false;
             EXPECT_TRUE(WhileModal([&] { SendMessageA(window, WM_SYSCOMMAND, command, 0); }, [&](HWND dialog) {
                 for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
                     icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+                PumpPendingMessages();
+                RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+                stayed = IsWindowVisible(dialog) != FALSE;
                 SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(closeWith), 0);
                 closed = !IsWindowVisible(dialog);
             })) << "system menu command " << command;
             EXPECT_EQ(command == IDM_ABOUT, icon) << "system menu command " << command;
+            EXPECT_TRUE(stayed) << "system menu command " << command << ": the box no longer shown before it was answered";
             EXPECT_TRUE(closed) << "system menu command " << command << ", closed with " << closeWith;
         }
+}
+
+// Without the clock's timer the deal clock could never count: no window is made, and
+// WinMain ends with 1.
+TEST(MainWindow, IsNotMadeWhenItsClockCannotBeSet)
+{
+    const SetTimerCall setTimer = ReplaceSetTimer(FailingSetTimer);
+    HWND window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    ReplaceSetTimer(setTimer);
+    EXPECT_EQ(nullptr, window) << "a main window whose clock's timer could not be set";
+    if (window)
+        DestroyWindow(window);
+    MSG quit;  // posted by WM_DESTROY: left in the queue it would end the next test's dialogs
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
