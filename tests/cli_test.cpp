@@ -114,9 +114,8 @@ const std::string Right = "0\t24\tright\t" TEXT_RIGHT_HEADLINE " / " TEXT_RIGHT_
 const std::string Invalid = "\t-\tinvalid\t" TEXT_INVALID_HEADLINE " / ";
 const std::string Wrong = "\twrong\t" TEXT_WRONG_HEADLINE " / " TEXT_WRONG_DETAIL "\n";
 
-// solve: the solver's texts in search order (leading zeros allowed); list: its
-// lines sorted by bytes; explain: where the two arithmetics disagree; check: one
-// line per text, the control bytes and the backslash a detail quotes escaped.
+// solve: the solver's texts in search order (leading zeros allowed); list: its lines sorted by bytes;
+// explain: where the arithmetics disagree; check: a line per text, control bytes and \ quoted escaped.
 TEST(Cli, PrintsEachCommandsResultsWithStatus0)
 {
     const auto solutions = [](const Hand& hand) { Solver solver; solver.SetHand(hand); solver.Search(); return solver.solutions; };

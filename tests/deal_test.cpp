@@ -51,9 +51,8 @@ TEST(DealClock, CountsTheSecondsBetweenTicksModuloAMinute)
     EXPECT_EQ(1, AdvanceDealClock(31)) << "the next tick";
 }
 
-// While typed, a field passes two digits only for 00..03 and 10..13, and any
-// shorter text; only the first two characters count, compared as signed codes
-// (bytes from 0x80 up are below "2" and "4"). On OK, its whole text must be 0..13.
+// While typed, a field passes two digits only for 00..03 and 10..13, and any shorter text; only the first
+// two count, as signed codes (bytes from 0x80 up are below "2" and "4"). On OK, its whole text is 0..13.
 TEST(CardValueText, PassesTheTextsOfACardValue)
 {
     for (int value = 0; value <= 99; ++value) {

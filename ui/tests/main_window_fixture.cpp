@@ -24,32 +24,27 @@ VerdictRun RunVerdict(const std::function<INT_PTR()>& open)
     return run;
 }
 
-SetTimerCall ReplaceSetTimer(SetTimerCall replacement)
+// The slot of the program's import table through which the window code calls SetTimer.
+using SetTimerCall = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
+#if defined(_WIN64)
+extern "C" SetTimerCall importedSetTimer __asm__("__imp_SetTimer");
+#else
+extern "C" SetTimerCall importedSetTimer __asm__("__imp__SetTimer@16");
+#endif
+static const SetTimerCall user32SetTimer = importedSetTimer;
+
+// Fails for the program's windows; the driver's watchdog, on a message-only window, keeps its timer.
+static UINT_PTR WINAPI FailingSetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure)
 {
-    const auto base = reinterpret_cast<std::uint8_t*>(GetModuleHandleA(nullptr));
-    const auto nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
-    for (auto entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports); entry->Name; ++entry) {
-        auto slot = reinterpret_cast<SetTimerCall*>(base + entry->FirstThunk);
-        for (auto name = reinterpret_cast<const IMAGE_THUNK_DATA*>(base + entry->OriginalFirstThunk); name->u1.AddressOfData; ++name, ++slot) {
-            if (IMAGE_SNAP_BY_ORDINAL(name->u1.Ordinal) ||
-                lstrcmpA(reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + name->u1.AddressOfData)->Name, "SetTimer") != 0)
-                continue;
-            DWORD access = 0;
-            VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &access);
-            const SetTimerCall held = *slot;
-            *slot = replacement;
-            VirtualProtect(slot, sizeof *slot, access, &access);
-            return held;
-        }
-    }
-    ADD_FAILURE() << "this program imports no SetTimer";
-    return nullptr;
+    return GetAncestor(window, GA_PARENT) == GetDesktopWindow() ? 0 : user32SetTimer(window, id, period, procedure);
 }
 
-UINT_PTR WINAPI FailingSetTimer(HWND, UINT_PTR, UINT, TIMERPROC)
+void FailSetTimer(bool on)
 {
-    return 0;
+    DWORD access = 0;
+    VirtualProtect(&importedSetTimer, sizeof importedSetTimer, PAGE_READWRITE, &access);
+    importedSetTimer = on ? FailingSetTimer : user32SetTimer;
+    VirtualProtect(&importedSetTimer, sizeof importedSetTimer, access, &access);
 }
 
 void MainWindowTest::SetUp()
