@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "checker/verdict.h"
+#include "solver/exact.h"
 #include "solver/solver.h"
 
 namespace {

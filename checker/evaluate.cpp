@@ -1,13 +1,9 @@
 #include "checker/evaluate.h"
 
-#include <cfloat>
 #include <cstddef>
 #include <limits>
 
-// Single precision for every intermediate: see solver/solver.cpp.
-#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
-#error "Veltro's checker needs float arithmetic evaluated in float (FLT_EVAL_METHOD == 0)"
-#endif
+#include "common/arithmetic.h"
 
 namespace {
 
@@ -33,11 +29,6 @@ int Priority(char c)
     }
 }
 
-bool IsArithmetic(char c)
-{
-    return c == '+' || c == '-' || c == '*' || c == '/';
-}
-
 constexpr float StoppedResult = std::numeric_limits<float>::quiet_NaN();
 
 // priority(a) - priority(b). Characters outside the table (which validation never
@@ -46,24 +37,6 @@ constexpr float StoppedResult = std::numeric_limits<float>::quiet_NaN();
 int ComparePriority(char a, char b)
 {
     return Priority(a) - Priority(b);
-}
-
-// left op right, rounded to single precision; never called with "/" and a zero
-// right operand, nor with another operator.
-float ApplyOperator(float left, float right, char op)
-{
-    switch (op) {
-    case '+':
-        return left + right;
-    case '-':
-        return left - right;
-    case '*':
-        return left * right;
-    case '/':
-        return left / right;
-    default:
-        return StoppedResult;
-    }
 }
 
 // The two stacks and two read positions of one evaluation. Every read and pop is
@@ -148,7 +121,7 @@ float Evaluation::Run(bool& stopped)
             stack_.pop_back();
             ++nextOperator_;
         } else {
-            if (values_.size() < 2 || !IsArithmetic(o))
+            if (values_.size() < 2 || !IsOperator(o))
                 return StoppedResult;
             const float right = values_.back();
             values_.pop_back();

@@ -1,19 +1,8 @@
 #include "checker/validate.h"
 
 #include <cstddef>
-#include <cstring>
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-bool IsOperator(char c)
-{
-    return c == '+' || c == '-' || c == '*' || c == '/';
-}
 
 // The pending number: 0 stands for "no number pending".
 class PendingNumber {
@@ -37,14 +26,6 @@ private:
     std::uint32_t value_ = 0;
 };
 
-std::size_t BoundedLength(const char* text)
-{
-    std::size_t length = 0;
-    while (length < static_cast<std::size_t>(MaxAnswerLength) && text[length] != '\0')
-        ++length;
-    return length;
-}
-
 CheckResult BadCharacterAt(std::size_t position)
 {
     return MakeCheckResult(BadCharacter, static_cast<int>(position));
@@ -55,7 +36,7 @@ CheckResult BadCharacterAt(std::size_t position)
 CheckResult ValidateAnswer(const char* text, NumberSequence& numbers, OperatorSequence& operators,
                            const Hand& hand)
 {
-    const std::size_t len = BoundedLength(text);
+    const std::size_t len = AnswerLength(text);
     PendingNumber pending;
     int opened = 0;
     int closed = 0;

@@ -7,10 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "checker/characters.h"
 #include "common/types.h"
-
-// The longest answer the window reads: GetWindowTextA into a 30-byte buffer.
-constexpr int MaxAnswerLength = 29;
 
 // The numbers of the text in text order, as single-precision values.
 using NumberSequence = std::vector<float>;

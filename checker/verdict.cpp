@@ -1,8 +1,10 @@
 #include "checker/verdict.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "checker/evaluate.h"
+#include "common/arithmetic.h"
 #include "common/texts.h"
 
 #if defined(_WIN32)
@@ -99,7 +101,6 @@ void FormatInvalidDetail(char (&detail)[VerdictLineBytes], CheckResult result, c
 // operator makes it none.
 bool IsWellFormed(const char* text, std::size_t length)
 {
-    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     // For each open "(", the operators read before it: the pair encloses one when
     // more have been read at its ")".
     std::size_t operatorsAtOpen[MaxAnswerLength];
@@ -110,11 +111,11 @@ bool IsWellFormed(const char* text, std::size_t length)
         const char c = text[i];
         if (c == ' ')
             continue;
-        if (isDigit(c)) {
+        if (IsDigit(c)) {
             // The number runs to its last digit; it is 0 when all of them are.
             std::size_t end = i;
             bool zero = true;
-            for (; end < length && isDigit(text[end]); ++end)
+            for (; end < length && IsDigit(text[end]); ++end)
                 zero = zero && text[end] == '0';
             if (!numberNext || zero)
                 return false;
@@ -127,7 +128,7 @@ bool IsWellFormed(const char* text, std::size_t length)
         } else if (c == ')') {
             if (numberNext || depth == 0 || operatorsAtOpen[--depth] == operators)
                 return false;
-        } else if (c == '+' || c == '-' || c == '*' || c == '/') {
+        } else if (IsOperator(c)) {
             if (numberNext)
                 return false;
             ++operators;
@@ -145,13 +146,9 @@ JudgedAnswer JudgeAnswer(const char* text, const Hand& hand)
 {
     // What GetWindowTextA(field, buffer, 30) reads: at most the first 29 bytes.
     char answer[MaxAnswerLength + 1];
-    std::size_t length = 0;
-    if (text != nullptr) {
-        while (length < static_cast<std::size_t>(MaxAnswerLength) && text[length] != '\0') {
-            answer[length] = text[length];
-            ++length;
-        }
-    }
+    const char* read = text != nullptr ? text : "";
+    const std::size_t length = AnswerLength(read);
+    std::memcpy(answer, read, length);
     answer[length] = '\0';
 
     JudgedAnswer judged{};

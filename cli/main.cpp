@@ -9,16 +9,18 @@
 // Standard output carries nothing but the results; a usage error is one line on
 // standard error and exit status 2.
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "checker/verdict.h"
+#include "common/solution_list.h"
 #include "common/texts.h"
 #include "common/types.h"
-#include "solver/solution_list.h"
+#include "deal/card_value_text.h"
+#include "solver/exact.h"
 #include "solver/solver.h"
 
 namespace {
@@ -82,23 +84,6 @@ std::string Quote(const char* argument)
     return shown + "\"";
 }
 
-// A hand value: one or more ASCII digits standing for 0..99 (leading zeros allowed).
-bool ParseHandValue(const char* argument, std::int32_t& value)
-{
-    if (argument[0] == '\0')
-        return false;
-    std::uint32_t parsed = 0;
-    for (const char* c = argument; *c != '\0'; ++c) {
-        if (*c < '0' || *c > '9')
-            return false;
-        parsed = parsed * 10u + static_cast<std::uint32_t>(*c - '0');
-        if (parsed > 99)
-            return false;
-    }
-    value = static_cast<std::int32_t>(parsed);
-    return true;
-}
-
 // Reads the hand from argv[first..first+3]; on failure returns the usage error's
 // message.
 bool ParseHand(int argc, char** argv, int first, Hand& hand, std::string& error)
@@ -110,7 +95,8 @@ bool ParseHand(int argc, char** argv, int first, Hand& hand, std::string& error)
     }
     for (int i = 0; i < 4; ++i) {
         const char* argument = argv[first + i];
-        if (!ParseHandValue(argument, hand[static_cast<std::size_t>(i)])) {
+        // One or more ASCII digits for 0..99, leading zeros allowed.
+        if (!ReadCardValue(argument, 99, hand[static_cast<std::size_t>(i)])) {
             error = command + ": hand value " + Quote(argument) + " is not an integer from 0 to 99";
             return false;
         }
@@ -124,21 +110,28 @@ void PrintLine(const std::string& line)
     std::fputc('\n', stdout);
 }
 
+// The texts of a fresh Solver's search of the hand, in either arithmetic.
+std::vector<std::string> Solutions(const Hand& hand, bool exact)
+{
+    Solver solver;
+    solver.SetHand(hand);
+    if (exact)
+        solver.SearchExact();
+    else
+        solver.Search();
+    return std::move(solver.solutions);
+}
+
 int RunSolve(const Hand& hand, bool exact)
 {
-    for (const std::string& text : SolveHand(hand, exact))
+    for (const std::string& text : Solutions(hand, exact))
         PrintLine(text);
     return 0;
 }
 
 int RunList(const Hand& hand)
 {
-    Solver solver;
-    solver.SetHand(hand);
-    solver.Search();
-    std::vector<std::string> lines = SolutionListLines(solver.solutions);
-    std::sort(lines.begin(), lines.end());  // std::string compares bytes as unsigned char
-    for (const std::string& line : lines)
+    for (const std::string& line : SortedSolutionListLines(Solutions(hand, false)))
         PrintLine(line);
     return 0;
 }
@@ -254,7 +247,7 @@ int RunHands(bool exact)
     char line[64];
     const std::vector<Hand> hands = AllHands();
     for (const Hand& hand : hands) {
-        const std::size_t count = SolveHand(hand, exact).size();
+        const std::size_t count = Solutions(hand, exact).size();
         if (count == 0)
             ++withoutSolution;
         std::snprintf(line, sizeof line, "%d %d %d %d %zu", hand[0], hand[1], hand[2], hand[3], count);

@@ -1,5 +1,7 @@
 #include "deal/card_value_text.h"
 
+#include "checker/characters.h"
+
 bool IsCardValueText(const char* text)
 {
     if (text[0] == '\0' || text[1] == '\0')
@@ -9,15 +11,24 @@ bool IsCardValueText(const char* text)
     return first < '2' && second < '4';
 }
 
-bool IsWholeCardValueText(const char* text)
+bool ReadCardValue(const char* text, std::int32_t largest, std::int32_t& value)
 {
-    int value = 0;
+    std::int32_t read = 0;
     for (const char* c = text; *c != '\0'; ++c) {
-        if (*c < '0' || *c > '9')
+        if (!IsDigit(*c))
             return false;
-        value = value * 10 + (*c - '0');
-        if (value > 13)
+        read = read * 10 + (*c - '0');
+        if (read > largest)
             return false;
     }
-    return text[0] != '\0';
+    if (text[0] == '\0')
+        return false;
+    value = read;
+    return true;
+}
+
+bool IsWholeCardValueText(const char* text)
+{
+    std::int32_t value = 0;
+    return ReadCardValue(text, 13, value);
 }

@@ -36,11 +36,11 @@ void ResetDealClock()
     dealClock.lastSecond = NoReading;
 }
 
-std::int32_t AdvanceDealClock(DealClock& clock, int second)
+std::int32_t AdvanceDealClock(int second)
 {
-    if (clock.lastSecond == NoReading)
-        clock.lastSecond = second;
-    clock.elapsed += (second - clock.lastSecond + 60) % 60;
-    clock.lastSecond = second;
-    return clock.elapsed;
+    if (dealClock.lastSecond == NoReading)
+        dealClock.lastSecond = second;
+    dealClock.elapsed += (second - dealClock.lastSecond + 60) % 60;
+    dealClock.lastSecond = second;
+    return dealClock.elapsed;
 }

@@ -29,7 +29,7 @@ struct DealClock {
 
 constexpr int NoReading = -1;
 
-// The program's one deal clock.
+// The program's one deal clock, which the two operations below keep.
 extern DealClock dealClock;
 
 // Back to 0 seconds and no reading; the display keeps its text until the next tick.
@@ -37,4 +37,4 @@ void ResetDealClock();
 
 // Adds the seconds passed since the previous reading (modulo a minute) and
 // returns the new count; the first reading after a reset adds nothing.
-std::int32_t AdvanceDealClock(DealClock& clock, int second);
+std::int32_t AdvanceDealClock(int second);

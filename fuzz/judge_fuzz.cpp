@@ -12,6 +12,7 @@
 
 #include "checker/evaluate.h"
 #include "checker/verdict.h"
+#include "common/arithmetic.h"
 #include "solver/solver.h"
 #include "tests/expression_reader.h"
 
@@ -68,7 +69,10 @@ void CheckCase(const Hand& hand, const std::string& text)
     expected = std::isnan(expected) ? AnswerDivisionByZeroResult : expected;
     Require(judged.wellFormed == wellFormed, "well-formedness differs from the reference");
     // Hands of 1..99: the solver tries every order, operator triple and shape.
-    Require(judged.judgement != Judgement::Right || !SolveHand(hand).empty(), "judged right on a hand without a solution");
+    Solver solver;
+    solver.SetHand(hand);
+    solver.Search();
+    Require(judged.judgement != Judgement::Right || !solver.solutions.empty(), "judged right on a hand without a solution");
     Require((judged.judgement == Judgement::Right) == (wellFormed && HitsTarget(value)), "judged right off the target");
     if (wellFormed)
         Require(!stopped && std::memcmp(&expected, &value, sizeof value) == 0, "evaluation differs from the reference");

@@ -34,7 +34,7 @@ photograph() {
     wine "$1" &
     local game_pid=$! window=""
     for _ in $(seq 100); do
-        window=$(xdotool search --name "^$veltro_caption\$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+        window=$(veltro_game_windows | head -n 1) && [ -n "$window" ] && break
         sleep 0.1
     done
     sleep 2

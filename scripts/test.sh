@@ -57,14 +57,15 @@ wait "$fuzz_pid" || failed_runs+="fuzz "
 cat "$fuzz_log"
 
 # FILE: "TESTS FAILURES DISABLED SKIPPED", the attributes of a JUnit file's <testsuite>
-# element in whatever order they come; nothing if the file or one of them is missing.
+# element as an XML parser (xmllint) reads them; nothing if the file or one of them is missing.
 junit_counts() {
-    perl -0ne 'if (/<testsuite\b((?:[^>"\x27]|"[^"]*"|\x27[^\x27]*\x27)*)>/) {
-            my ($tag, %value) = ($1);
-            $value{$1} = $3 while $tag =~ /([\w:.-]+)\s*=\s*(["\x27])(.*?)\2/gs;
-            my @counts = @value{qw(tests failures disabled skipped)};
-            print "@counts" unless grep { !defined || !/^\d+$/ } @counts;
-        }' "$1" 2>/dev/null
+    local attribute value counts=()
+    for attribute in tests failures disabled skipped; do
+        value=$(xmllint --xpath "string(/testsuite/@$attribute)" "$1" 2>/dev/null) || return 0
+        [[ "$value" =~ ^[0-9]+$ ]] || return 0
+        counts+=("$value")
+    done
+    echo "${counts[*]}"
 }
 
 passed=0 failed=0

@@ -34,6 +34,12 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 veltro_xvfb_pid=""
 veltro_wineserver_pid=""
 
+# The windows of the game on the session's screen, found by their caption; fails while
+# none is shown.
+veltro_game_windows() {
+    xdotool search --name "^$veltro_caption\$" 2>/dev/null
+}
+
 # Starts Xvfb on a display it picks itself and exports DISPLAY once it is ready.
 veltro_start_xvfb() {
     local fifo display=""

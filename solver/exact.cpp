@@ -1,10 +1,23 @@
 // The exact search beside the game's: what veltro-cli explains.
 
+#include "solver/exact.h"
+
 #include <cstdlib>
 #include <numeric>
 
 #include "solver/shapes.h"
 #include "solver/solver.h"
+
+std::vector<Hand> AllHands()
+{
+    std::vector<Hand> hands;
+    for (std::int32_t a = 1; a <= 13; ++a)
+        for (std::int32_t b = a; b <= 13; ++b)
+            for (std::int32_t c = b; c <= 13; ++c)
+                for (std::int32_t d = c; d <= 13; ++d)
+                    hands.push_back(Hand{a, b, c, d});
+    return hands;
+}
 
 std::string FractionText(Fraction value)
 {

@@ -1,20 +1,20 @@
 #pragma once
 // Inside the solver: the five shapes of "a p b q c r d" as one table, and the walk
 // over the 1536 candidates that evaluates them, shared by both searches and their
-// comparison (exact.cpp). Callers see none of it: they include solver.h.
+// comparison (exact.cpp). Callers see none of it: they include solver.h or exact.h.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
 
-#include "common/types.h"
+#include "common/arithmetic.h"
 #include "solver/fraction.h"
 
 namespace shapes {
 
-// x op y rounded to single precision; "/" by zero (either sign) gives
-// DivisionByZeroResult. Any operator other than "+", "-", "*" is taken as "/".
+// x op y, op one of "+", "-", "*", "/", rounded to single precision (the
+// game's ApplyOperator); "/" by zero (either sign) gives DivisionByZeroResult.
 float Combine(float x, float y, char op);
 
 // x op y exactly; a division by zero, or an operand without a value, gives no

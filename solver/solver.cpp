@@ -1,17 +1,6 @@
 #include "solver/solver.h"
 
-#include <cfloat>
-
 #include "solver/shapes.h"
-
-// Every intermediate result must be a single-precision value. On x86_64 (SSE) and
-// on every target whose FLT_EVAL_METHOD is 0, float arithmetic is done in float;
-// the core is compiled with -ffp-contract=off (GCC, Clang) so that no fused
-// multiply-add skips a rounding. A target that evaluates float expressions in a
-// wider format (x87) is refused here rather than silently computing otherwise.
-#if !defined(FLT_EVAL_METHOD) || FLT_EVAL_METHOD != 0
-#error "Veltro's solver needs float arithmetic evaluated in float (FLT_EVAL_METHOD == 0)"
-#endif
 
 void Solver::SetHand(const Hand& hand)
 {
@@ -50,42 +39,11 @@ bool Solver::SearchExact()
     return true;
 }
 
-std::vector<Hand> AllHands()
-{
-    std::vector<Hand> hands;
-    for (std::int32_t a = 1; a <= 13; ++a)
-        for (std::int32_t b = a; b <= 13; ++b)
-            for (std::int32_t c = b; c <= 13; ++c)
-                for (std::int32_t d = c; d <= 13; ++d)
-                    hands.push_back(Hand{a, b, c, d});
-    return hands;
-}
-
-std::vector<std::string> SolveHand(const Hand& hand, bool exact)
-{
-    Solver solver;
-    solver.SetHand(hand);
-    if (exact)
-        solver.SearchExact();
-    else
-        solver.Search();
-    return std::move(solver.solutions);
-}
-
 float shapes::Combine(float x, float y, char op)
 {
-    switch (op) {
-    case '+':
-        return x + y;
-    case '-':
-        return x - y;
-    case '*':
-        return x * y;
-    default:
-        if (y == 0.0f)
-            return DivisionByZeroResult;
-        return x / y;
-    }
+    if (op == '/' && y == 0.0f)
+        return DivisionByZeroResult;
+    return ApplyOperator(x, y, op);
 }
 
 Fraction shapes::Combine(Fraction x, Fraction y, char op)

@@ -114,12 +114,12 @@ const std::string Right = "0\t24\tright\t" TEXT_RIGHT_HEADLINE " / " TEXT_RIGHT_
 const std::string Invalid = "\t-\tinvalid\t" TEXT_INVALID_HEADLINE " / ";
 const std::string Wrong = "\twrong\t" TEXT_WRONG_HEADLINE " / " TEXT_WRONG_DETAIL "\n";
 
-// solve: the solver's texts in search order (leading zeros allowed); list: its
-// lines sorted by bytes; explain: where the two arithmetics disagree; check: one
-// line per text, the control bytes and the backslash a detail quotes escaped.
+// solve: the solver's texts in search order (leading zeros allowed); list: its lines sorted by bytes;
+// explain: where the arithmetics disagree; check: a line per text, control bytes and \ quoted escaped.
 TEST(Cli, PrintsEachCommandsResultsWithStatus0)
 {
-    Lines sorted = SolveHand({1, 2, 12, 12});
+    const auto solutions = [](const Hand& hand) { Solver solver; solver.SetHand(hand); solver.Search(); return solver.solutions; };
+    Lines sorted = solutions({1, 2, 12, 12});
     std::sort(sorted.begin(), sorted.end());
     const Lines pair = {"single-only\t2/13*(12*13)\t24\t24", "exact-only\t2/13*12*13\t24\t24.0000019",
                         "single-only\t2/(13/(12*13))\t24\t24", "exact-only\t2/(13/12)*13\t24\t23.9999981"};
@@ -127,7 +127,7 @@ TEST(Cli, PrintsEachCommandsResultsWithStatus0)
         Lines arguments;
         std::string out;
     } cases[] = {
-        {{"solve", "01", "2", "3", "04"}, Joined(SolveHand({1, 2, 3, 4}))},
+        {{"solve", "01", "2", "3", "04"}, Joined(solutions({1, 2, 3, 4}))},
         {{"solve", "--exact", "3", "03", "8", "8"}, Joined(Lines(4, "8/(3-8/3)"))},
         {{"list", "3", "3", "8", "8"}, TEXT_NO_SOLUTION "\n"},
         {{"list", "1", "2", "12", "12"}, Joined(sorted)},

@@ -45,15 +45,14 @@ TEST(DealClock, CountsTheSecondsBetweenTicksModuloAMinute)
 {
     const int seconds[] = {58, 59, 0, 1, 4, 4, 3}, elapsed[] = {0, 1, 2, 3, 6, 6, 65};
     for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(elapsed[i], AdvanceDealClock(dealClock, seconds[i])) << "tick at second " << seconds[i];
+        EXPECT_EQ(elapsed[i], AdvanceDealClock(seconds[i])) << "tick at second " << seconds[i];
     ResetDealClock();
-    EXPECT_EQ(0, AdvanceDealClock(dealClock, 30)) << "the first tick after a reset";
-    EXPECT_EQ(1, AdvanceDealClock(dealClock, 31)) << "the next tick";
+    EXPECT_EQ(0, AdvanceDealClock(30)) << "the first tick after a reset";
+    EXPECT_EQ(1, AdvanceDealClock(31)) << "the next tick";
 }
 
-// While typed, a field passes two digits only for 00..03 and 10..13, and any
-// shorter text; only the first two characters count, compared as signed codes
-// (bytes from 0x80 up are below "2" and "4"). On OK, its whole text must be 0..13.
+// While typed, a field passes two digits only for 00..03 and 10..13, and any shorter text; only the first
+// two count, as signed codes (bytes from 0x80 up are below "2" and "4"). On OK, its whole text is 0..13.
 TEST(CardValueText, PassesTheTextsOfACardValue)
 {
     for (int value = 0; value <= 99; ++value) {

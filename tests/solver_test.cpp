@@ -1,13 +1,18 @@
 // The search in both arithmetics and its texts' parentheses; the exact search
-// checked against an independent reading of every text it prints.
+// checked against an independent reading of every text it prints; what holds for
+// every hand: each text judged right when typed, and repeated once per arrangement.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <map>
 #include <numeric>
 #include <string>
 #include <vector>
 
+#include "checker/verdict.h"
+#include "solver/exact.h"
 #include "solver/solver.h"
 #include "tests/expression_reader.h"
 
@@ -15,10 +20,18 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-// Each hand's solutions begin with `first`, and number `count`. Equal values are
-// not recognised: each arrangement of them finds its texts again (12 12 1 1's first
-// seven twice, then 12+1+12-1); 8/(3-8/3) and 4/(1-5/6) miss in single precision; a
-// division by zero goes on as -1000000, which a value of a million takes back.
+// A fresh Solver's texts for a hand, in either arithmetic.
+Texts Solutions(const Hand& hand, bool exact = false)
+{
+    Solver solver;
+    solver.SetHand(hand);
+    exact ? static_cast<void>(solver.SearchExact()) : solver.Search();
+    return solver.solutions;
+}
+
+// Each hand's solutions begin with `first`, and number `count`. Equal values are not recognised: each
+// arrangement finds its texts again (12 12 1 1's first seven twice, then 12+1+12-1); 8/(3-8/3) and 4/(1-5/6)
+// miss in single precision; a division by zero goes on as -1000000, which a value of a million takes back.
 TEST(Solver, FindsTheSolutionsOfEachHandInSearchOrder)
 {
     const Texts twelves = {"12+12+1-1",   "12+12-1+1",   "12+12-(1-1)", "(12+12)*1*1", "(12+12)*1/1",
@@ -37,7 +50,7 @@ TEST(Solver, FindsTheSolutionsOfEachHandInSearchOrder)
         {{1000000, 24, 1, 0}, 133, {"1000000+24+1/0"}},
     };
     for (const auto& c : cases) {
-        const Texts solutions = SolveHand(c.hand);
+        const Texts solutions = Solutions(c.hand);
         EXPECT_EQ(c.count, solutions.size()) << testing::PrintToString(c.hand);
         EXPECT_EQ(c.first, Texts(solutions.begin(), solutions.begin() + std::min(c.first.size(), solutions.size())))
             << testing::PrintToString(c.hand);
@@ -121,7 +134,7 @@ TEST(ExactSearch, FindsTextsOfTheHandThatReadAsExactly24AndReportsEveryDisagreem
     std::vector<Hand> hands = AllHands();
     hands.insert(hands.end(), {Hand{-99, 1, 24, 99}, Hand{-98, -96, 97, 99}, Hand{0, 1, 1, 24}});
     for (Hand hand : hands) {
-        Texts single = SolveHand(hand), exact = SolveHand(hand, true);
+        Texts single = Solutions(hand), exact = Solutions(hand, true);
         const SearchComparison comparison = CompareSearches(hand);
         EXPECT_EQ(std::make_pair(single.size(), exact.size()), std::make_pair(comparison.single, comparison.exact));
         std::sort(hand.begin(), hand.end());
@@ -138,7 +151,7 @@ TEST(ExactSearch, FindsTextsOfTheHandThatReadAsExactly24AndReportsEveryDisagreem
         std::sort(exact.begin(), exact.end());
         EXPECT_EQ(single, exact) << testing::PrintToString(hand);
     }
-    EXPECT_FALSE(SolveHand({-99, 1, 24, 99}, true).empty()) << "a bound hand with solutions";
+    EXPECT_FALSE(Solutions({-99, 1, 24, 99}, true).empty()) << "a bound hand with solutions";
     Solver solver;
     solver.SetHand({1, 1, 100, 1});
     EXPECT_FALSE(solver.SearchExact()) << "a value beyond the bound";
@@ -150,6 +163,54 @@ TEST(ExactSearch, WritesAValueReducedAsPOverQ)
     for (const auto& [value, text] : {std::pair<Fraction, const char*>{{48, 2}, "24"}, {{-2, 4}, "-1/2"}, {{0, 7}, "0"},
                                       {{5, 0}, "-"}, {{76832, 3201}, "76832/3201"}})
         EXPECT_EQ(text, FractionText(value)) << value.num << "/" << value.den;
+}
+
+// Checks the hand's solution texts, up to the first broken one, and returns how many there are.
+// Each repeats once per arrangement of equal values (the product of m! over the multiplicities m);
+// typed, it is judged right, or, when the hand holds 0 (never recorded), refused for its count.
+std::size_t CheckSolutions(const Hand& hand)
+{
+    const Texts solutions = Solutions(hand);
+    std::map<std::int32_t, std::size_t> multiplicity;
+    std::size_t arrangements = 1;
+    for (std::int32_t value : hand)
+        arrangements *= ++multiplicity[value];
+    std::map<std::string, std::size_t> repeats;
+    for (const std::string& text : solutions)
+        ++repeats[text];
+    for (const std::string& text : solutions) {
+        const JudgedAnswer judged = JudgeAnswer(text.c_str(), hand);
+        const bool judgedRight = multiplicity.count(0) != 0 ? judged.checkResult == WrongNumberCount
+                                                            : judged.judgement == Judgement::Right;
+        if (text.size() > 15 || repeats[text] != arrangements || !judgedRight) {
+            ADD_FAILURE() << testing::PrintToString(hand) << ": <" << text << "> listed " << repeats[text] << " times for "
+                          << arrangements << " arrangements, judged " << judged.verdict.detail << " at " << judged.value;
+            break;
+        }
+    }
+    return solutions.size();
+}
+
+// Every dealt hand (1..13) and every hand with a 0 that a player can type (whose listed solutions are
+// each refused typed); then custom hands up to 99, drawn by a fixed generator.
+TEST(Invariants, HoldForEveryDealtHandAndASampleOfCustomHands)
+{
+    std::size_t dealtWithoutSolution = 0;
+    for (std::int32_t a = 0; a <= 13 && !HasFailure(); ++a)
+        for (std::int32_t b = a; b <= 13; ++b)
+            for (std::int32_t c = b; c <= 13; ++c)
+                for (std::int32_t d = c; d <= 13; ++d)
+                    dealtWithoutSolution += CheckSolutions(Hand{a, b, c, d}) == 0 && a > 0 ? 1 : 0;
+    EXPECT_EQ(459u, dealtWithoutSolution);
+    std::size_t texts = 0;
+    std::uint32_t state = 2024;
+    Hand hand{};
+    for (int i = 0; i < 1600 && !HasFailure(); ++i) {  // 400 hands
+        state = state * 1664525u + 1013904223u;
+        hand[i % 4] = static_cast<std::int32_t>((state >> 16) % 100u);
+        texts += i % 4 == 3 ? CheckSolutions(hand) : 0;
+    }
+    EXPECT_LT(0u, texts) << "custom hands with solutions";
 }
 
 }  // namespace

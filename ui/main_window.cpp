@@ -43,7 +43,7 @@ static void RegisterMainWindowClass(HINSTANCE instance)
     windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VELTRO));
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
     windowClass.lpszClassName = MAIN_WINDOW_CLASS;
     RegisterClassA(&windowClass);
@@ -84,16 +84,18 @@ static void OnTimer(HWND window)
     SYSTEMTIME now;
     GetLocalTime(&now);
     char count[16];
-    wsprintfA(count, "%3d", AdvanceDealClock(dealClock, now.wSecond));
+    wsprintfA(count, "%3d", AdvanceDealClock(now.wSecond));
     SendDlgItemMessageA(window, IDC_CLOCK, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(count));
 }
 
-static void OnCreate(HWND window)
+// False when the clock's timer cannot be set: the deal clock would never count, so
+// the window is not made and the program ends.
+static bool OnCreate(HWND window)
 {
     DealHand(currentHand, systemClock);
-    SetTimer(window, IDT_CLOCK, 1000, nullptr);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
+    return SetTimer(window, IDT_CLOCK, 1000, nullptr) != 0;
 }
 
 static void OnPaint(HWND window)
@@ -118,31 +120,30 @@ static void OnSubmit(HWND window)
         SendMessageA(window, WM_COMMAND, IDC_DEAL, 0);
 }
 
-// The deal's state after new cards, whether dealt or typed by the player.
-static void RestartDeal(HWND window)
+// A deal of the hand's new cards, whether dealt or typed by the player: the clock
+// from 0, the faces, an empty answer and list, "显示结果" enabled.
+static void StartDeal(HWND window)
 {
+    ResetDealClock();
+    PaintCards(window, currentHand);
+    ClearAnswerField(window);
     SendDlgItemMessageA(window, IDC_SOLUTION_LIST, LB_RESETCONTENT, 0, 0);
     EnableWindow(GetDlgItem(window, IDC_SHOW_RESULTS), TRUE);
 }
 
+// The focus goes on to the answer field (WM_SETFOCUS); after the custom hand it comes
+// back there as the dialog ends.
 static void OnDeal(HWND window)
 {
     DealHand(currentHand, systemClock);
-    ClearAnswerField(window);
-    RestartDeal(window);
+    StartDeal(window);
     SetFocus(window);
-    ResetDealClock();
-    PaintCards(window, currentHand);
 }
 
 static void OnCustomHand(HWND window)
 {
-    if (!AskCustomHand(window, currentHand))
-        return;
-    ResetDealClock();
-    PaintCards(window, currentHand);
-    ClearAnswerField(window);
-    RestartDeal(window);
+    if (AskCustomHand(window, currentHand))
+        StartDeal(window);
 }
 
 static void OnShowResults(HWND window)
@@ -206,8 +207,7 @@ static LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LP
 {
     switch (message) {
     case WM_CREATE:
-        OnCreate(window);
-        return 0;
+        return OnCreate(window) ? 0 : -1;
     case WM_DESTROY:
         KillTimer(window, IDT_CLOCK);
         PostQuitMessage(0);

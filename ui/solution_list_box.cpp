@@ -1,6 +1,6 @@
 #include "ui/solution_list_box.h"
 
-#include "solver/solution_list.h"
+#include "common/solution_list.h"
 
 void FillSolutionList(const std::vector<std::string>& solutions, HWND listBox)
 {

@@ -9,8 +9,6 @@ static const UINT VerdictTimerPeriod = 10;
 // Timer ticks after which the dialog ends; the bar shows tick - 1, up to 100.
 static const int VerdictTicks = 101;
 
-UINT_PTR(WINAPI* verdictSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC) = SetTimer;
-
 // Program-wide: only one verdict is open at a time, the dialog being modal.
 static int verdictTicks;
 static HWND verdictBar;
@@ -27,7 +25,7 @@ static void ShowLine(HWND dialog, int id, const char (&line)[40])
 
 static void StartVerdict(HWND dialog, const VerdictText* verdict)
 {
-    verdictUntimed = verdictSetTimer(dialog, IDT_VERDICT, VerdictTimerPeriod, nullptr) == 0;
+    verdictUntimed = SetTimer(dialog, IDT_VERDICT, VerdictTimerPeriod, nullptr) == 0;
     verdictTicks = 0;
     ShowLine(dialog, IDC_VERDICT_HEAD, verdict->headline);
     ShowLine(dialog, IDC_VERDICT_DETAIL, verdict->detail);

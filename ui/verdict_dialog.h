@@ -9,7 +9,3 @@
 // 10 ms, then ends with 1. Esc does not end it. If its timer cannot be set, the bar
 // shows full at once and Enter, Esc or Alt+F4 ends it with 1.
 INT_PTR ShowVerdict(HWND owner, const VerdictText& verdict);
-
-// SetTimer as the dialog calls it: under Wine a dialog's own timer never fails, so
-// the tests put a failing one here.
-extern UINT_PTR(WINAPI* verdictSetTimer)(HWND, UINT_PTR, UINT, TIMERPROC);

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "checker/verdict.h"
+#include "common/solution_list.h"
 #include "deal/card_value_text.h"
 #include "deal/dealing.h"
-#include "solver/solution_list.h"
 #include "solver/solver.h"
 
 namespace {
@@ -97,10 +97,11 @@ EMSCRIPTEN_KEEPALIVE const char* Detail()
 // The solution list's lines for the hand, sorted by bytes, one per "\n".
 EMSCRIPTEN_KEEPALIVE const char* SolutionLines()
 {
-    std::vector<std::string> lines = SolutionListLines(SolveHand(hand));
-    std::sort(lines.begin(), lines.end());
+    Solver solver;
+    solver.SetHand(hand);
+    solver.Search();
     shown.clear();
-    for (const std::string& line : lines)
+    for (const std::string& line : SortedSolutionListLines(solver.solutions))
         shown += line + '\n';
     return shown.c_str();
 }

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "solver/exact.h"
 #include "solver/solver.h"
 
 #if defined(__EMSCRIPTEN__)
@@ -18,8 +19,12 @@
 extern "C" EMSCRIPTEN_KEEPALIVE int SearchAllHands()
 {
     std::size_t texts = 0;
-    for (const Hand& hand : AllHands())
-        texts += SolveHand(hand).size();
+    for (const Hand& hand : AllHands()) {
+        Solver solver;
+        solver.SetHand(hand);
+        solver.Search();
+        texts += solver.solutions.size();
+    }
     return static_cast<int>(texts);
 }
 

@@ -27,7 +27,7 @@ packages_stage() {
     # As a player starts it: C.UTF-8, no other locale (an empty LOCPATH hides any), no XDG folders.
     env -u XDG_DATA_HOME -u LANGUAGE LANG=C.UTF-8 LC_ALL=C.UTF-8 LOCPATH="$scratch/no-locales" HOME="$home" \
         timeout 300 "$root/usr/games/veltro" >"$scratch/launcher.log" 2>&1 & game=$!
-    window=$(until_true 180 game_windows | head -n 1) || true
+    window=$(until_true 180 veltro_game_windows | head -n 1) || true
     check "the launcher's window" shown "${window:+shown}"
     check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(head -n 1 "$scratch/launcher.log")"
     play "the game is up" ready

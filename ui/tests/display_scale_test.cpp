@@ -114,9 +114,8 @@ std::vector<std::string> LayoutFaults(HWND window, bool withCardSquares)
     return faults;
 }
 
-// The manifest, which Veltro.exe shares with this program, as Windows reads it: system
-// aware ("true"), and no dpiAwareness, which Windows 10 and later would take instead.
-// (Wine 8 makes every program per-monitor aware whatever its manifest says.)
+// The manifest, which Veltro.exe shares with this program, as Windows reads it: system aware ("true"), and no
+// dpiAwareness, which Windows 10 and later would take instead (Wine 8 makes every program per-monitor aware).
 TEST(DisplayScale, TheProgramDeclaresItselfAwareOfTheSystemDpi)
 {
     const auto setting = [](const wchar_t* space, const wchar_t* name) {

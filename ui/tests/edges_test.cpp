@@ -2,8 +2,7 @@
 
 namespace {
 
-// Alt+Space's menu in a dialog: whether it opened, and whether its loop still
-// waited for the player once the dialog had ended (the dialog manager hides it).
+// Alt+Space's menu in a dialog: whether it opened, and whether its loop still waited once the dialog had ended.
 struct MenuWatch {
     WNDPROC dialogProc = nullptr;
     bool opened = false;

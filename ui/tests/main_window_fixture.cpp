@@ -24,6 +24,29 @@ VerdictRun RunVerdict(const std::function<INT_PTR()>& open)
     return run;
 }
 
+// The slot of the program's import table through which the window code calls SetTimer.
+using SetTimerCall = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
+#if defined(_WIN64)
+extern "C" SetTimerCall importedSetTimer __asm__("__imp_SetTimer");
+#else
+extern "C" SetTimerCall importedSetTimer __asm__("__imp__SetTimer@16");
+#endif
+static const SetTimerCall user32SetTimer = importedSetTimer;
+
+// Fails for the program's windows; the driver's watchdog, on a message-only window, keeps its timer.
+static UINT_PTR WINAPI FailingSetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure)
+{
+    return GetAncestor(window, GA_PARENT) == GetDesktopWindow() ? 0 : user32SetTimer(window, id, period, procedure);
+}
+
+void FailSetTimer(bool on)
+{
+    DWORD access = 0;
+    VirtualProtect(&importedSetTimer, sizeof importedSetTimer, PAGE_READWRITE, &access);
+    importedSetTimer = on ? FailingSetTimer : user32SetTimer;
+    VirtualProtect(&importedSetTimer, sizeof importedSetTimer, access, &access);
+}
+
 void MainWindowTest::SetUp()
 {
     window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);

@@ -18,8 +18,7 @@
 // A rectangle as "(left, top)-(right, bottom)", for the tests' messages.
 std::string Described(const RECT& r);
 
-// What a verdict dialog showed and did, run until it ends by its timer's ticks.
-struct VerdictRun {
+struct VerdictRun {  // what a verdict dialog showed and did, run until its timer's ticks end it
     bool shown = false;  // a dialog opened, and its ticks ended it
     INT_PTR result = 0;
     std::string lines;  // "headline / detail"
@@ -29,12 +28,13 @@ struct VerdictRun {
 // Opens the verdict dialog by the call and gives it timer ticks, Esc's IDCANCEL before each, until it ends.
 VerdictRun RunVerdict(const std::function<INT_PTR()>& open);
 
+// While on, every SetTimer of the window code fails: under Wine a window's timer never does by itself.
+void FailSetTimer(bool on);
+
 class MainWindowTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Closes the window and opens it anew, as a second start would.
-    void Reopen() { TearDown(); SetUp(); }
 
     HWND Item(int id) const { return GetDlgItem(window, id); }
     std::string Text(int id) const { return ItemText(window, id); }
@@ -45,8 +45,7 @@ protected:
     // Clears the answer field as a player would and types the text into it.
     void TypeAnswer(const char* text);
 
-    // Presses "提交" and reads the verdict dialog it opens, "headline / detail", whose bar
-    // is then run to its end; a failure of the test when there is none or it does not end.
+    // Presses "提交" and reads the verdict it opens, "headline / detail", run to its end (or fails the test).
     std::string Submit();
 
     // Presses "自定义牌面" and runs the step in the open dialog; answers whether it ran.
@@ -58,8 +57,8 @@ protected:
     // The hand the window shows: each square's value, 0 for no face.
     Hand Shown() const;
 
-    // A fresh deal: four faces, an empty answer field with the focus, an empty list, "显示结果"
-    // enabled, "提交" disabled and the clock showing the text given; `when` names it in the messages.
+    // A fresh deal: four faces, an empty answer with the focus, an empty list, "显示结果" enabled, "提交"
+    // disabled and the clock showing `clock`; `when` names it in the messages.
     void ExpectFreshDeal(const char* when, const char* clock);
 
     HWND window = nullptr;

@@ -50,9 +50,8 @@ static Picture DrawnInTheMenuFont(wchar_t character)
     return drawn;
 }
 
-// The system menu's Help and About items read as the table writes them (GBK converted by the system's
-// code page), their Chinese drawn as glyphs: Wine's menu font under code page 936 is SimSun, which the
-// prefix maps to the CJK font; a face without them draws every character as the same box, or nothing.
+// The system menu's Help and About items read as the table writes them (GBK through the system's code page),
+// their Chinese drawn as glyphs: Wine's menu font under code page 936, SimSun, is mapped to the CJK font.
 TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
 {
     std::wstring chinese;
@@ -76,13 +75,13 @@ TEST_F(MainWindowTest, SystemMenuDrawsTheChineseOfItsItems)
     }
 }
 
-// A deal, the window's first or one of "发牌", shows four faces, an empty answer field with the focus,
-// an empty list, "显示结果" enabled, "提交" disabled until the answer holds text, and the clock from 0
-// (nothing before its first tick). A repaint shows the same faces, on the button-face background.
+// A deal, the window's first or one of "发牌", shows four faces, an empty answer with the focus, an empty list,
+// "显示结果" enabled, "提交" disabled until the answer holds text, the clock from 0; a repaint, the same faces.
 TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
 {
-    DealCustomHand({0, 0, 0, 0});  // no faces, which the window opened anew and the deal must replace
-    Reopen();
+    DealCustomHand({0, 0, 0, 0});  // no faces, which the window opened anew (a second start) must replace
+    TearDown();
+    SetUp();
     ExpectFreshDeal("opened", "");
     DealCustomHand({0, 0, 0, 0});
     TypeAnswer(" ");
@@ -99,9 +98,8 @@ TEST_F(MainWindowTest, DealShowsFourFacesAndStartsAfreshAsAtOpening)
     EXPECT_EQ(PixelOf(GetSysColor(COLOR_BTNFACE)), CaptureClient(window).At(3, 3)) << "the window's background";
 }
 
-// Each card is the millisecond clock's reading modulo 13, after sleeps of 0..13 ms:
-// two deals in a row come out the same about once in 15,000, three hardly ever.
-// A clock that always read the same would deal one hand every time.
+// Each card is the millisecond clock's reading modulo 13, after sleeps of 0..13 ms: two deals in a
+// row come out the same about once in 15,000, three hardly ever, a clock that never moved every time.
 TEST_F(MainWindowTest, ThreeDealsInARowDoNotAllShowTheSameHand)
 {
     std::vector<Hand> dealt;
@@ -113,9 +111,8 @@ TEST_F(MainWindowTest, ThreeDealsInARowDoNotAllShowTheSameHand)
         << "three deals in a row all showed " << testing::PrintToString(dealt[0]);
 }
 
-// The verdict is the checker's on the first 29 characters. Wrong or invalid, the answer and
-// the hand stay, a bad character selected; right, the next deal comes. The answers are
-// pasted: 10,000 keystrokes would only slow the test.
+// The verdict is the checker's on the first 29 characters. Wrong or invalid, the answer and the hand
+// stay, a bad character selected; right, the next deal comes. Pasted: 10,000 keystrokes would be slow.
 TEST_F(MainWindowTest, SubmitShowsTheVerdictOfTheFirst29CharactersAndDealsAgainWhenRight)
 {
     const struct {
@@ -191,19 +188,33 @@ TEST_F(MainWindowTest, ShowResultsListsEverySolutionSortedWithDuplicatesKept)
     }
 }
 
-// The About box shows the program's icon; Help has none.
-TEST_F(MainWindowTest, HelpAndAboutOpenFromTheSystemMenuAndCloseByOkOrEsc)
+// About shows the program's icon, Help none; unanswered, a box stays through its loop's messages and a repaint.
+TEST_F(MainWindowTest, HelpAndAboutOpenFromTheSystemMenuAndStayShownUntilOkOrEsc)
 {
     for (WPARAM command : {IDM_HELP, IDM_ABOUT})
         for (int closeWith : {IDOK, IDCANCEL}) {
-            bool icon = false, closed = false;
+            bool icon = false, stayed = false, closed = false;
             EXPECT_TRUE(WhileModal([&] { SendMessageA(window, WM_SYSCOMMAND, command, 0); }, [&](HWND dialog) {
                 for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
                     icon = icon || SendMessageA(child, STM_GETICON, 0, 0) != 0;
+                PumpPendingMessages();
+                RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+                stayed = IsWindowVisible(dialog) != FALSE;
                 SendMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(closeWith), 0);
                 closed = !IsWindowVisible(dialog);
             })) << "system menu command " << command;
             EXPECT_EQ(command == IDM_ABOUT, icon) << "system menu command " << command;
+            EXPECT_TRUE(stayed) << "system menu command " << command << ": the box no longer shown before it was answered";
             EXPECT_TRUE(closed) << "system menu command " << command << ", closed with " << closeWith;
         }
+}
+
+// Without the clock's timer the deal clock could never count: no window (WinMain ends with 1).
+TEST_F(MainWindowTest, IsNotMadeWhenItsClockCannotBeSet)
+{
+    TearDown();
+    FailSetTimer(true);
+    window = CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
+    FailSetTimer(false);
+    EXPECT_EQ(nullptr, window) << "a main window whose clock's timer could not be set";
 }

@@ -49,9 +49,8 @@ protected:
     }
     void TearDown() override { DestroyWindow(window); }
 
-    // The pixels of the client area that differ from the hand's faces in their squares
-    // at the system's DPI on blank, counted, and the first of them described. A
-    // stretched face may show either face pixel where one screen pixel overlaps two.
+    // The pixels of the client area unlike the hand's faces in their squares at the system's DPI on
+    // blank, counted, the first described; a screen pixel over two face pixels may show either.
     std::pair<int, std::string> Mismatches(const Hand& hand) const
     {
         const Picture screen = CaptureClient(window);

@@ -1,9 +1,8 @@
-// veltro-play-through [PROGRAM] plays Veltro.exe (or PROGRAM) from outside, as a second
-// process, by the messages a player's clicks and keys send: its clock ticks, a verdict
-// closes by its own timer, closing the window ends the process with 0. With a verb it
-// checks a game a player started instead (scripts/package_test.sh, around real X input):
-// "ready" its clock ticks, "menu" its own system menu opens, "help" its Help box opens
-// and OK closes it, "close" its 关闭 is pressed.
+// veltro-play-through [PROGRAM] plays Veltro.exe (or PROGRAM) from outside, by the messages a player's
+// clicks and keys send: its clock ticks, a verdict closes by its own timer, closing the window ends the
+// process with 0. With a verb it checks a game a player started (scripts/package_test.sh, real X input):
+// "ready" its clock ticks, "menu" its system menu opens, "help" its Help box opens and OK closes it,
+// "close" its 关闭 is pressed.
 
 #include <windows.h>
 

@@ -98,10 +98,9 @@ TEST(VeltroExe, IsAGuiProgramForItsMachineThatNeedsOnlyWindowsOwnDlls)
     FreeLibrary(module);
 }
 
-// A copy of the program whose window's template names a class no one registers, so
-// that CreateDialog fails: it must end, and say it failed, rather than wait for a
-// window that never comes. (Wine's resource update cannot delete the template: it
-// puts the old one back.)
+// A copy of the program whose window's template names a class no one registers, so that CreateDialog
+// fails: it must end, and say it failed, rather than wait for a window that never comes. (Wine's
+// resource update cannot delete the template: it puts the old one back.)
 TEST(VeltroExe, EndsWithStatus1WhenItsWindowCannotBeMade)
 {
     char folder[MAX_PATH];

@@ -29,13 +29,7 @@ TEST(VerdictDialog, ShowsItsLinesUpTo39BytesAndEndsWithOneOnThe101stTickWithTheB
     EXPECT_EQ(positions, shown[0].barAfterTicks);
 }
 
-UINT_PTR WINAPI FailingSetTimer(HWND, UINT_PTR, UINT, TIMERPROC)
-{
-    return 0;
-}
-
-// Without its timer nothing would ever end the dialog: it waits, its bar full, for
-// the player's Enter, Esc or Alt+F4, and ends as after its last tick.
+// Without its timer nothing would end the dialog: it waits, bar full, for Enter, Esc or Alt+F4, as after its last tick.
 TEST(VerdictDialog, WithoutItsTimerShowsTheBarFullAndEndsByThePlayersKey)
 {
     const struct {
@@ -43,7 +37,7 @@ TEST(VerdictDialog, WithoutItsTimerShowsTheBarFullAndEndsByThePlayersKey)
         UINT message;
         WPARAM wParam;
     } keys[] = {{"Enter", WM_COMMAND, IDOK}, {"Esc", WM_COMMAND, IDCANCEL}, {"Alt+F4", WM_SYSCOMMAND, SC_CLOSE}};
-    verdictSetTimer = FailingSetTimer;
+    FailSetTimer(true);
     for (const auto& k : keys) {
         INT_PTR result = 0;
         LRESULT bar = -1;
@@ -56,7 +50,7 @@ TEST(VerdictDialog, WithoutItsTimerShowsTheBarFullAndEndsByThePlayersKey)
         EXPECT_EQ(1, result) << k.key;
         EXPECT_EQ(100, bar) << k.key;
     }
-    verdictSetTimer = SetTimer;
+    FailSetTimer(false);
 }
 
 }  // namespace
