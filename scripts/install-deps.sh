@@ -12,7 +12,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix nsis
     wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine
-    dpkg-dev lintian unzip openbox
+    dpkg-dev lintian unzip openbox file appstream desktop-file-utils
 )
 
 missing=()
