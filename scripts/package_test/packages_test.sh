@@ -4,10 +4,12 @@
 # (its Alt+Space its own): no window of Wine's own while it makes the prefix, a notice through
 # notify-send, then the game shown answering real X input.
 
-# The ids of the windows that the window manager lists, each with its title, as long as
-# it runs (until the X server stops): one line a window each time the list changes.
+# The windows that the window manager lists (what a player sees as windows): each time
+# the list changes, a line for each window listed, its id and title, then "listed"; the
+# first "listed" at once. As long as the X server runs.
 listed_windows() {
-    xprop -root -spy _NET_CLIENT_LIST 2>/dev/null | while read -r line; do
+    local line id
+    stdbuf -oL xprop -root -spy _NET_CLIENT_LIST 2>/dev/null | while read -r line; do
         for id in $(grep -o '0x[0-9a-f]*' <<<"$line"); do echo "$((id)) $(xprop -id "$id" WM_NAME 2>/dev/null)"; done
         echo listed
     done
@@ -15,7 +17,7 @@ listed_windows() {
 
 # The checks of the files that the .deb installed into ROOT.
 installed_files() {
-    local root=$1 v=$2 id icon size n p first
+    local root=$1 v=$2 id icon size n p first unlike
     id=$(basename "$root"/usr/share/metainfo/*.metainfo.xml .metainfo.xml)
     check "desktop-file-validate on the installed desktop entry $id.desktop" "" "$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1)"
     # The software centre's entry, and its desktop entry in the tree. The developer is named
@@ -36,8 +38,9 @@ installed_files() {
         # An enlargement by whole pixels is one by each prime factor of its scale.
         for p in 2 3 5 7 11 13; do
             [ $((n % p)) = 0 ] || continue
-            check "the $size icon drawn at its size, not enlarged from $((n / p)) pixels" drawn "$(convert "$icon" -sample $((n / p))x$((n / p)) \
-                -sample ${size} miff:- | compare -metric AE - "$icon" null: 2>&1 | grep -qvx 0 && echo drawn)"
+            unlike=$(convert "$icon" -sample $((n / p))x$((n / p)) -sample "$size" miff:- | compare -metric AE - "$icon" null: 2>&1) || true
+            check "the $size icon drawn at its size, not enlarged from $((n / p)) pixels" drawn \
+                "$([[ $unlike =~ ^[1-9][0-9]*$ ]] && echo drawn || echo "enlarged, pixels unlike: $unlike")"
         done
     done
 }
@@ -60,10 +63,11 @@ packages_stage() {
 
     on_screen && export WINEPREFIX="$home/.local/share/veltro/wine"
     openbox >/dev/null 2>&1 & wm=$!
-    timeout 20 sh -c 'until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; do sleep 0.1; done'
+    # The window manager up, its list of windows published (empty).
+    timeout 20 sh -c 'until xprop -root _NET_CLIENT_LIST | grep -q WINDOW; do sleep 0.1; done'
     # Every window listed from before the start until the game is up; notify-send a stub that
     # keeps its arguments, on a session bus the launcher takes to be there.
-    listed_windows >"$scratch/windows.log" & until_true 10 grep -q listed "$scratch/windows.log" || true
+    listed_windows >"$scratch/windows.log" & until_true 10 grep -q '^listed$' "$scratch/windows.log" || true
     rm -rf "$stub" "$notices" && mkdir -p "$stub" && printf '#!/bin/sh\nprintf "%%s\\n" "$@" >>"%s"\n' "$notices" >"$stub/notify-send"
     chmod +x "$stub/notify-send"
     # As a player starts it: C.UTF-8, no other locale (an empty LOCPATH hides any), no XDG folders.
@@ -74,7 +78,9 @@ packages_stage() {
     check "the launcher's window" shown "${window:+shown}"
     check "the launcher's first words" "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" "$(head -n 1 "$scratch/launcher.log")"
     play "the game is up" ready
-    check "windows listed during the first start but the game's" "" "$(grep -v "^${window:-none} \|^listed$" "$scratch/windows.log" | sort -u)"
+    until_true 10 grep -q "^${window:-none} " "$scratch/windows.log" || true  # read up to the game's window
+    check "the windows listed during the first start: the game's alone" "${window:-none} WM_NAME(STRING) = \"$veltro_caption\"" \
+        "$(sed -n "/^listed$/d; p; /^${window:-none} /q" "$scratch/windows.log" | sort -u)"
     check "the first start's notice (notify-send's arguments)" "--app-name=Veltro
 --icon=$(basename "$root"/usr/share/metainfo/*.metainfo.xml .metainfo.xml)
 --hint=int:transient:1
