@@ -5,6 +5,7 @@
 //   veltro-cli check A B C D [TEXT...]  judge each TEXT (or each line of stdin)
 //   veltro-cli explain A B C D          where single precision and exact arithmetic part
 //   veltro-cli hands [--exact]          the solution count of the 1820 hands
+//   veltro-cli --help | --version
 //
 // Standard output carries nothing but the results; a usage error is one line on
 // standard error and exit status 2.
@@ -33,7 +34,7 @@ const char UsageText[] =
     "       veltro-cli check A B C D [TEXT...]\n"
     "       veltro-cli explain A B C D\n"
     "       veltro-cli hands [--exact]\n"
-    "       veltro-cli --help\n"
+    "       veltro-cli --help | --version\n"
     "\n"
     "A B C D are the card values at hand indexes 0..3, integers 0 to 99.\n"
     "solve  prints every solution text in search order, one per line; with\n"
@@ -50,7 +51,8 @@ const char UsageText[] =
     "       then \"N single-precision solutions, M exact, K differ\".\n"
     "hands  prints \"a b c d N\" for each of the 1820 hands 1 <= a <= b <= c <= d <= 13,\n"
     "       N the number of solutions (--exact: exact solutions), then\n"
-    "       \"1820 hands, K without a solution\".\n";
+    "       \"1820 hands, K without a solution\".\n"
+    "--version prints \"veltro-cli VERSION\".\n";
 
 // A usage error: one line on standard error, nothing on standard output.
 int UsageError(const std::string& message)
@@ -265,8 +267,12 @@ int Run(int argc, char** argv)
         return 0;
     }
     const std::string command = argv[1];
-    if (command == "--help")
-        return UsageError("--help takes no arguments");
+    if (command == "--version" && argc == 2) {
+        std::fputs("veltro-cli " VELTRO_VERSION "\n", stdout);
+        return 0;
+    }
+    if (command == "--help" || command == "--version")
+        return UsageError(command + " takes no arguments");
     // "--exact" right after the command asks solve and hands for the exact search.
     const bool exact = argc > 2 && std::strcmp(argv[2], "--exact") == 0 && (command == "solve" || command == "hands");
     const int first = exact ? 3 : 2;

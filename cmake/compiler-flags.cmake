@@ -19,10 +19,12 @@ if(VELTRO_SANITIZE AND NOT WIN32)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
-# The same commit gives the same Windows programs byte for byte: no build folder
-# paths in the objects, no link time in the PE header.
-if(WIN32 AND NOT MSVC)
+# The same commit gives the same programs byte for byte: no build folder paths in
+# the objects, no link time in a PE header.
+if(NOT MSVC)
     add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}/= -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
+endif()
+if(WIN32 AND NOT MSVC)
     add_link_options(-Wl,--no-insert-timestamp)
 endif()
 

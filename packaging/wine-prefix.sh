@@ -48,27 +48,52 @@ veltro_prefix_made() {
         [ "$veltro_stamp" = "$(stat -c %Y "$veltro_wine_inf")" ]
 }
 
+# Says what the start does, on standard error; and, from the launcher (which names the
+# game's icon) where the desktop has a notification service, as a short notice in
+# Chinese and English. Without notify-send or a session bus, nothing more.
+veltro_say() {
+    echo "$1" >&2
+    if [ -n "${veltro_app_id:-}" ] && command -v notify-send >/dev/null 2>&1 &&
+            { [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -S "${XDG_RUNTIME_DIR:-/nonexistent}/bus" ]; }; then
+        notify-send --app-name=Veltro --icon="$veltro_app_id" --hint=int:transient:1 Veltro "$2" \
+            >/dev/null 2>&1 9>&- &
+    fi
+}
+
+# Wine's programs that make the prefix run without a display, Wine making it without
+# one, so that none of Wine's own windows (its "being updated" box) shows; their
+# wineserver is let end (wineserver -w) before the game starts on one that has it.
+veltro_unseen() {
+    env -u DISPLAY -u WAYLAND_DISPLAY "$@" >/dev/null 2>&1 9>&-
+}
+
 # Made in place; the mark of a made prefix comes last, so a start stopped half way
 # leaves none, and the next one begins again (what the stopped one left running there
 # ended first). A prefix without the mark (an earlier launcher's, perhaps stopped with
 # Wine's files half written, which Wine's own update cannot mend) is replaced: the game
 # keeps nothing in it.
 veltro_new_prefix() {
-    echo "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" >&2
+    veltro_say "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" \
+        "首次启动：正在为游戏准备 Wine 环境，约需 10 秒。
+First start: preparing Wine for the game, about 10 seconds."
     if [ -d "$WINEPREFIX" ]; then wineserver -k 9>&- 2>/dev/null || true; fi
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 9>&-
+    veltro_unseen wineboot -i
     veltro_settings
+    wineserver -w 9>&-
     cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made" 2>/dev/null
 }
 
 # A made prefix that Wine has changed, or would update now: Wine's own update writes
 # its files anew, to be leaned again. Stopped, it leaves no mark: made anew next.
 veltro_update_prefix() {
-    echo "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" >&2
+    veltro_say "Updating the Wine prefix $WINEPREFIX for the installed Wine (about 15 seconds)" \
+        "Wine 已更新：正在更新游戏的 Wine 环境，约需 15 秒。
+Wine was upgraded: updating the game's Wine prefix, about 15 seconds."
     rm -f "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean"
-    wineboot -u >/dev/null 2>&1 9>&-
+    veltro_unseen wineboot -u
     veltro_settings
+    wineserver -w 9>&-
     cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made" 2>/dev/null
 }
 
@@ -137,13 +162,13 @@ veltro_settings() {
     # A desktop's window manager would draw the frame, and its icon and Alt+Space
     # would open the manager's menu, not the game's system menu with Help and About.
     if ! grep -q '^"Decorated"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 9>&-
+        veltro_unseen wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f
     fi
     # In the program's code page Wine draws dialogs and menus in SimSun, as Chinese
     # Windows does. SimSun is Microsoft's: the CJK font the package depends on stands
     # in for it, or the system menu's Chinese items come out as boxes.
     if ! grep -q '^"SimSun"=' "$WINEPREFIX/user.reg" 2>/dev/null; then
-        wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /t REG_MULTI_SZ \
-            /d 'WenQuanYi Micro Hei\0WenQuanYi Zen Hei\0Noto Sans CJK SC' /f >/dev/null 2>&1 9>&-
+        veltro_unseen wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v SimSun /t REG_MULTI_SZ \
+            /d 'WenQuanYi Micro Hei\0WenQuanYi Zen Hei\0Noto Sans CJK SC' /f
     fi
 }

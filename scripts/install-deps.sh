@@ -18,7 +18,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix nsis
     wine wine64 wine32:i386 xvfb xdotool x11-utils imagemagick
     fonts-wqy-microhei fonts-wine
-    dpkg-dev lintian unzip openbox libxml2-utils
+    dpkg-dev lintian unzip openbox libxml2-utils file appstream desktop-file-utils
     chromium chromium-driver python3-selenium
 )
 [ "${1:-}" = web ] && packages=("${web[@]}")

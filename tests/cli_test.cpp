@@ -138,6 +138,7 @@ TEST(Cli, PrintsEachCommandsResultsWithStatus0)
         {{"check", "1", "3", "5", "9", "9+5*3*1", "1++3", "(1+5/3)*9", "\n", "1\\3"},
          Right + "513" + Invalid + "位置:2 原因:+ 不能跟在 + 后面\n" + "0\t23.9999981" + Wrong + "1" +
              Invalid + "\\x0A 不能作为第一个字符\n" + "257" + Invalid + "位置:1 原因:\\x5C 不能跟在 1 后面\n"},
+        {{"--version"}, "veltro-cli " VELTRO_VERSION "\n"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.arguments);
@@ -170,7 +171,7 @@ TEST(Cli, CheckJudgesEachLineOfStandardInputByItsFirst29Bytes)
 TEST(Cli, RejectsBadArgumentsWithOneErrorLine)
 {
     const std::vector<Lines> cases = {
-        {"frob\nnicate"}, {"--help", "x"}, {"hands", "x"}, {"hands", "--exact", "x"}, {"explain", "1", "2", "3"},
+        {"frob\nnicate"}, {"--help", "x"}, {"--version", "x"}, {"hands", "x"}, {"hands", "--exact", "x"}, {"explain", "1", "2", "3"},
         {"solve", "1", "2", "3", "4", "5"}, {"list", "--exact", "1", "2", "3", "4"}, {"solve", "1", "2", "3", "100"},
         {"solve", "1", "2", "3", "+4"}, {"check", std::string(100000, '\x1B'), "2", "3", "4"},
     };

@@ -9,9 +9,9 @@
 wine_files() { find /usr/lib/*/wine /usr/lib/wine /usr/share/wine -type f -printf '%p %s %C@\n' 2>/dev/null | sort; }
 wine_sums() { find /usr/lib/*/wine /usr/lib/wine /usr/share/wine -type f -print0 2>/dev/null | sort -z | xargs -0 sha256sum; }
 since() { local t=$(( (${EPOCHREALTIME/./} - ${started/./}) / 100000 )) && echo "$((t / 10)).$((t % 10))"; }
-launch() {  # LOG: the packaged launcher started as a player does, in a process group of its own
+launch() {  # LOG: the packaged launcher started as a player does, in a process group of its own (no session bus: no notice)
     rm -f "$1"
-    setsid env -u XDG_DATA_HOME LANG=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$1" 2>&1 &
+    setsid env -u XDG_DATA_HOME -u DBUS_SESSION_BUS_ADDRESS -u XDG_RUNTIME_DIR LANG=C.UTF-8 HOME="$home" "$root/usr/games/veltro" >"$1" 2>&1 &
     game=$! started=$EPOCHREALTIME log=$1
 }
 stop_at() {  # WHAT TEST...: stops the launcher with all it started once TEST holds
