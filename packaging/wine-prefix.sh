@@ -61,10 +61,17 @@ veltro_say() {
 }
 
 # Wine's programs that make the prefix run without a display, Wine making it without
-# one, so that none of Wine's own windows (its "being updated" box) shows; their
-# wineserver is let end (wineserver -w) before the game starts on one that has it.
+# one, so that none of Wine's own windows (its "being updated" box) shows.
 veltro_unseen() {
     env -u DISPLAY -u WAYLAND_DISPLAY "$@" >/dev/null 2>&1 9>&-
+}
+
+# Ends the prefix's wineserver and waits until it is gone: the game must start on a
+# server of its own, with the display, and nothing may write into a prefix being
+# removed. The server writes the registry out as it ends.
+veltro_end_wine() {
+    wineserver -k 9>&- 2>/dev/null || true
+    wineserver -w 9>&- 2>/dev/null || true
 }
 
 # Made in place; the mark of a made prefix comes last, so a start stopped half way
@@ -76,11 +83,11 @@ veltro_new_prefix() {
     veltro_say "Making the Wine prefix $WINEPREFIX (first start only, about 10 seconds)" \
         "首次启动：正在为游戏准备 Wine 环境，约需 10 秒。
 First start: preparing Wine for the game, about 10 seconds."
-    if [ -d "$WINEPREFIX" ]; then wineserver -k 9>&- 2>/dev/null || true; fi
+    if [ -d "$WINEPREFIX" ]; then veltro_end_wine; fi
     rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX"
     veltro_unseen wineboot -i
     veltro_settings
-    wineserver -w 9>&-
+    veltro_end_wine
     cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made" 2>/dev/null
 }
 
@@ -93,7 +100,7 @@ Wine was upgraded: updating the game's Wine prefix, about 15 seconds."
     rm -f "$WINEPREFIX/.veltro-made" "$WINEPREFIX/.veltro-lean"
     veltro_unseen wineboot -u
     veltro_settings
-    wineserver -w 9>&-
+    veltro_end_wine
     cp "$WINEPREFIX/.update-timestamp" "$WINEPREFIX/.veltro-made" 2>/dev/null
 }
 
